@@ -1,0 +1,25 @@
+#pragma once
+
+// The "About" page: the program's picture, name and version.
+
+#include "platform/dialog.h"
+#include "res/about_ids.h"
+
+namespace tallyfox {
+
+inline constexpr std::u16string_view kVersionLine = u"Tallyfox for PPC v 2.3.0";
+
+class CDialogTab3 : public Dialog {
+ public:
+  explicit CDialogTab3(int templateNumber = kIddAboutPortrait) : Dialog(templateNumber) {}
+
+ protected:
+  bool OnInitDialog() override;
+};
+
+class CDialogTab3L : public CDialogTab3 {
+ public:
+  CDialogTab3L() : CDialogTab3(kIddAboutLandscape) {}
+};
+
+}  // namespace tallyfox

@@ -1,0 +1,33 @@
+#include <QApplication>
+#include <clocale>
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/tallyfox_app.h"
+
+namespace {
+
+bool HasDisplay() {
+  for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+    const char* value = std::getenv(name);
+    if (value != nullptr && *value != '\0') return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (!HasDisplay()) {
+    std::fputs(
+        "tallyfox: no display found; set DISPLAY (or WAYLAND_DISPLAY), or start it with "
+        "xvfb-run\n",
+        stderr);
+    return 2;
+  }
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Tallyfox"));
+  // Qt adopts the environment's locale; numbers are ours to read and write.
+  std::setlocale(LC_NUMERIC, "C");
+  return tallyfox::CTallyfoxApp().Run();
+}

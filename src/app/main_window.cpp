@@ -1,0 +1,123 @@
+#include "app/main_window.h"
+
+#include "platform/display.h"
+#include "platform/modal.h"
+#include "platform/relayout.h"
+#include "res/images.h"
+#include "res/main_ids.h"
+#include "tax/tax_file.h"
+
+namespace tallyfox {
+namespace {
+
+constexpr std::array<std::u16string_view, 5> kTabCaptions = {u"Sale", u"Discount", u"Shoplist",
+                                                             u"Converter", u"About"};
+constexpr int kSaleTab = 0;
+constexpr int kDiscountTab = 1;
+
+// Only a quarter turn shows the landscape set; anything else counts as upright.
+bool IsLandscapeOrientation(int degrees) { return degrees == 90 || degrees == 270; }
+
+}  // namespace
+
+const MessageEntry<CTallyfoxDlg> CTallyfoxDlg::kMessageMap[] = {
+    {kIdcTabControl, Notify::SelChange, &CTallyfoxDlg::OnTabSelChange},
+};
+
+CTallyfoxDlg::CTallyfoxDlg()
+    : Dialog(kIddMainPortrait),
+      tab1_(values_),
+      tab2_(values_),
+      tab4_(values_),
+      tab5_(values_),
+      tab1L_(values_),
+      tab2L_(values_),
+      tab4L_(values_),
+      tab5L_(values_) {}
+
+bool CTallyfoxDlg::Route(Notification& notification) {
+  return RouteThrough<CTallyfoxDlg>(kMessageMap, *this, notification) || Dialog::Route(notification);
+}
+
+CDialogTab2& CTallyfoxDlg::SalePage() { return values_.isLandscape ? tab2L_ : tab2_; }
+CDialogTab1& CTallyfoxDlg::DiscountPage() { return values_.isLandscape ? tab1L_ : tab1_; }
+
+Dialog& CTallyfoxDlg::PageAt(int tab) {
+  const bool landscape = values_.isLandscape;
+  switch (tab) {
+    case 0:
+      return SalePage();
+    case 1:
+      return DiscountPage();
+    case 2:
+      return landscape ? static_cast<Dialog&>(tab4L_) : tab4_;
+    case 3:
+      return landscape ? static_cast<Dialog&>(tab5L_) : tab5_;
+    default:
+      return landscape ? static_cast<Dialog&>(tab3L_) : tab3_;
+  }
+}
+
+bool CTallyfoxDlg::OnInitDialog() {
+  Dialog::OnInitDialog();
+  SetIcon(kIconApplication);
+  values_.appFolder = ModulePath().parent_path();
+  MessageBoxReporter reporter(this);
+  ReadTaxFile(values_.appFolder, values_.taxSetting, reporter);
+  values_.exchangeRateFile = values_.appFolder / "exrate.dat";
+  const int orientation = DisplayOrientation();
+  TabControl& tabs = TabItem(kIdcTabControl);
+  for (std::size_t i = 0; i < kTabCaptions.size(); ++i) {
+    tabs.InsertItem(static_cast<int>(i), kTabCaptions[i]);
+  }
+  values_.isLandscape = IsLandscapeOrientation(orientation);
+  CreatePages();
+  PlacePages();
+  SalePage().ResetRows();
+  SalePage().ShowWindow(true);
+  return false;
+}
+
+void CTallyfoxDlg::CreatePages() {
+  Control& tabs = Item(kIdcTabControl);
+  for (int tab : {kDiscountTab, kSaleTab, 2, 3, 4}) PageAt(tab).Create(tabs);
+}
+
+// Every page fills the tab control below its strip; like the handheld we
+// keep the full height, so the page's last 18 pixels fall outside and are cut.
+void CTallyfoxDlg::PlacePages() {
+  const PixelRect client = TabItem(kIdcTabControl).ClientRect();
+  for (int tab = 0; tab < static_cast<int>(kTabCaptions.size()); ++tab) {
+    Dialog& page = PageAt(tab);
+    page.MoveWindow(PixelRect{2, 22, client.width - 4, client.height - 4});
+    page.ShowWindow(false);
+  }
+}
+
+void CTallyfoxDlg::OnSize(int, int) {
+  const ScreenSize screen = PrimaryScreenSize();
+  RelayoutFromTemplate(*this, screen.height > screen.width ? kIddMainPortrait : kIddMainLandscape);
+}
+
+void CTallyfoxDlg::ShowCalculatorPage(CalculatorPage& page) {
+  page.ShowStateCode();
+  page.ShowWindow(true);
+  page.FocusFirstPrice();
+}
+
+void CTallyfoxDlg::OnTabSelChange(Notification& notification) {
+  for (int tab = 0; tab < static_cast<int>(kTabCaptions.size()); ++tab) {
+    PageAt(tab).ShowWindow(false);
+  }
+  const int selected = TabItem(kIdcTabControl).CurSel();
+  if (selected == kSaleTab) {
+    ShowCalculatorPage(SalePage());
+  } else if (selected == kDiscountTab) {
+    ShowCalculatorPage(DiscountPage());
+  } else if (selected >= 2 && selected < static_cast<int>(kTabCaptions.size())) {
+    PageAt(selected).ShowWindow(true);
+  }
+  notification.result = 0;
+}
+
+}  // namespace tallyfox

@@ -1,0 +1,55 @@
+#pragma once
+
+// The main window: a tab control over five pages, built for the portrait or
+// the landscape screen as the display stands at start-up.
+
+#include <array>
+
+#include "app/about_page.h"
+#include "calc/discount_page.h"
+#include "calc/sale_page.h"
+#include "converter/converter_page.h"
+#include "platform/dialog.h"
+#include "shoplist/shoplist_page.h"
+#include "tax/program_values.h"
+
+namespace tallyfox {
+
+class CTallyfoxDlg : public Dialog {
+ public:
+  CTallyfoxDlg();
+
+  const ProgramValues& values() const { return values_; }
+  // The page under each tab (0 "Sale" to 4 "About") of the set in use.
+  Dialog& PageAt(int tab);
+  CDialogTab2& SalePage();
+  CDialogTab1& DiscountPage();
+
+ protected:
+  bool OnInitDialog() override;
+  void OnSize(int width, int height) override;
+  bool Route(Notification& notification) override;
+
+ private:
+  void OnTabSelChange(Notification& notification);
+  void ShowCalculatorPage(CalculatorPage& page);
+  void CreatePages();
+  void PlacePages();
+
+  static const MessageEntry<CTallyfoxDlg> kMessageMap[];
+
+  // The program-wide values come first: every page holds a reference to them.
+  ProgramValues values_;
+  CDialogTab1 tab1_;
+  CDialogTab2 tab2_;
+  CDialogTab3 tab3_;
+  CDialogTab4 tab4_;
+  CDialogTab5 tab5_;
+  CDialogTab1L tab1L_;
+  CDialogTab2L tab2L_;
+  CDialogTab3L tab3L_;
+  CDialogTab4L tab4L_;
+  CDialogTab5L tab5L_;
+};
+
+}  // namespace tallyfox

@@ -1,0 +1,12 @@
+#pragma once
+
+namespace tallyfox {
+
+// Starts the program: runs the main window modally; the program ends when it
+// closes. Nothing is saved at exit.
+class CTallyfoxApp {
+ public:
+  int Run();
+};
+
+}  // namespace tallyfox

@@ -1,0 +1,23 @@
+#pragma once
+
+// The "Discount" page: one price at every discount from 5% up.
+
+#include "calc/calculator_page.h"
+#include "res/calc_ids.h"
+
+namespace tallyfox {
+
+class CDialogTab1 : public CalculatorPage {
+ public:
+  explicit CDialogTab1(ProgramValues& values, int templateNumber = kIddDiscountPortrait);
+
+ protected:
+  bool OnInitDialog() override;
+};
+
+class CDialogTab1L : public CDialogTab1 {
+ public:
+  explicit CDialogTab1L(ProgramValues& values) : CDialogTab1(values, kIddDiscountLandscape) {}
+};
+
+}  // namespace tallyfox

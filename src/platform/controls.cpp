@@ -1,0 +1,480 @@
+#include "platform/controls.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSignalBlocker>
+#include <QTreeWidgetItem>
+
+#include "platform/widgets.h"
+#include "res/images.h"
+
+namespace tallyfox {
+namespace {
+
+template <class W>
+W* As(QWidget* widget) {
+  return static_cast<W*>(widget);
+}
+
+Qt::Alignment ToQtAlign(ColumnAlign align) {
+  switch (align) {
+    case ColumnAlign::Center:
+      return Qt::AlignHCenter | Qt::AlignVCenter;
+    case ColumnAlign::Right:
+      return Qt::AlignRight | Qt::AlignVCenter;
+    case ColumnAlign::Left:
+      break;
+  }
+  return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+// Entries of list boxes and drop-down lists, behind one interface.
+struct Entries {
+  QWidget* widget;
+  bool isCombo;
+
+  int Count() const {
+    return isCombo ? As<QComboBox>(widget)->count() : As<QListWidget>(widget)->count();
+  }
+  QString At(int index) const {
+    return isCombo ? As<QComboBox>(widget)->itemText(index)
+                   : As<QListWidget>(widget)->item(index)->text();
+  }
+  void Insert(int index, const QString& text) const {
+    if (isCombo) {
+      As<QComboBox>(widget)->insertItem(index, text);
+    } else {
+      As<QListWidget>(widget)->insertItem(index, text);
+    }
+  }
+};
+
+}  // namespace
+
+Control::Control(const ItemTemplate& item, QWidget* widget, Sink sink)
+    : sink_(std::move(sink)), id_(item.id), kind_(item.kind), widget_(widget) {}
+
+Control::~Control() = default;
+
+void Control::Send(Notification& notification) const {
+  notification.id = id_;
+  if (sink_) sink_(notification);
+}
+
+std::u16string Control::Text() const {
+  switch (kind_) {
+    case ControlKind::Edit:
+      return FromQString(As<QLineEdit>(widget_)->text());
+    case ControlKind::StaticText:
+    case ControlKind::Picture:
+      return FromQString(As<QLabel>(widget_)->text());
+    case ControlKind::PushButton:
+    case ControlKind::CheckBox:
+    case ControlKind::RadioButton:
+      return FromQString(As<QAbstractButton>(widget_)->text());
+    case ControlKind::DropDownList:
+      return FromQString(As<QComboBox>(widget_)->currentText());
+    case ControlKind::ListBox: {
+      auto* list = As<QListWidget>(widget_);
+      return list->currentItem() ? FromQString(list->currentItem()->text()) : std::u16string();
+    }
+    case ControlKind::ListView:
+    case ControlKind::TabControl:
+      break;
+  }
+  return {};
+}
+
+void Control::SetText(std::u16string_view text) {
+  const QString value = ToQString(text);
+  switch (kind_) {
+    case ControlKind::Edit: {
+      const QSignalBlocker quiet(widget_);  // only the user's typing notifies
+      As<QLineEdit>(widget_)->setText(value);
+      break;
+    }
+    case ControlKind::StaticText:
+      As<QLabel>(widget_)->setText(StaticCaption(text));
+      break;
+    case ControlKind::PushButton:
+    case ControlKind::CheckBox:
+    case ControlKind::RadioButton:
+      As<QAbstractButton>(widget_)->setText(value);
+      break;
+    default:
+      break;
+  }
+}
+
+void Control::Show(bool show) { widget_->setVisible(show); }
+bool Control::IsVisible() const { return !widget_->isHidden(); }
+void Control::Enable(bool enable) { widget_->setEnabled(enable); }
+bool Control::IsEnabled() const { return widget_->isEnabled(); }
+void Control::SetFocus() { widget_->setFocus(Qt::OtherFocusReason); }
+bool Control::HasFocus() const { return widget_->hasFocus(); }
+
+void Control::Move(const PixelRect& rect) {
+  int height = rect.height;
+  // A drop-down list's height includes the opened list; the closed box is one line.
+  if (kind_ == ControlKind::DropDownList) height = std::min(height, widget_->sizeHint().height());
+  widget_->setGeometry(rect.x, rect.y, rect.width, height);
+}
+
+PixelRect Control::Rect() const {
+  const QRect r = widget_->geometry();
+  return PixelRect{r.x(), r.y(), r.width(), r.height()};
+}
+
+bool CheckBox::IsChecked() const { return As<QAbstractButton>(widget())->isChecked(); }
+void CheckBox::SetChecked(bool checked) { As<QAbstractButton>(widget())->setChecked(checked); }
+bool RadioButton::IsChecked() const { return As<QAbstractButton>(widget())->isChecked(); }
+void RadioButton::SetChecked(bool checked) { As<QAbstractButton>(widget())->setChecked(checked); }
+
+void Edit::SetReadOnly(bool readOnly) { As<QLineEdit>(widget())->setReadOnly(readOnly); }
+bool Edit::IsReadOnly() const { return As<QLineEdit>(widget())->isReadOnly(); }
+void Edit::SelectAll() { As<QLineEdit>(widget())->selectAll(); }
+
+void StaticText::SetImage(int resource) {
+  const auto bytes = ImageResource(resource);
+  QPixmap pixmap;
+  pixmap.loadFromData(bytes.data(), static_cast<uint>(bytes.size()), "PNG");
+  auto* label = As<QLabel>(widget());
+  label->setPixmap(pixmap);
+  // A picture static takes the size of its bitmap.
+  if (!pixmap.isNull()) label->resize(pixmap.deviceIndependentSize().toSize());
+}
+
+ListControl::ListControl(const ItemTemplate& item, QWidget* widget, Sink sink)
+    : Control(item, widget, std::move(sink)), sorted_((item.style & kSorted) != 0) {}
+
+int ListControl::Count() const { return Entries{widget(), kind() == ControlKind::DropDownList}.Count(); }
+
+int ListControl::AddString(std::u16string_view text) {
+  const Entries entries{widget(), kind() == ControlKind::DropDownList};
+  const QString value = ToQString(text);
+  int index = entries.Count();
+  if (sorted_) {
+    // Case-insensitive alphabetical order; equal texts keep their arrival order.
+    int low = 0;
+    int high = index;
+    while (low < high) {
+      const int middle = (low + high) / 2;
+      if (QString::compare(entries.At(middle), value, Qt::CaseInsensitive) <= 0) {
+        low = middle + 1;
+      } else {
+        high = middle;
+      }
+    }
+    index = low;
+  }
+  const QSignalBlocker quiet(widget());
+  entries.Insert(index, value);
+  if (kind() == ControlKind::DropDownList && As<QComboBox>(widget())->count() == 1) {
+    As<QComboBox>(widget())->setCurrentIndex(-1);  // adding selects nothing
+  }
+  return index;
+}
+
+void ListControl::DeleteString(int index) {
+  const QSignalBlocker quiet(widget());
+  if (kind() == ControlKind::DropDownList) {
+    As<QComboBox>(widget())->removeItem(index);
+  } else {
+    delete As<QListWidget>(widget())->takeItem(index);
+  }
+}
+
+void ListControl::ResetContent() {
+  const QSignalBlocker quiet(widget());
+  if (kind() == ControlKind::DropDownList) {
+    As<QComboBox>(widget())->clear();
+  } else {
+    As<QListWidget>(widget())->clear();
+  }
+}
+
+int ListControl::CurSel() const {
+  if (kind() == ControlKind::DropDownList) return As<QComboBox>(widget())->currentIndex();
+  auto* list = As<QListWidget>(widget());
+  const auto selected = list->selectedItems();
+  return selected.isEmpty() ? -1 : list->row(selected.front());
+}
+
+void ListControl::SetCurSel(int index) {
+  const QSignalBlocker quiet(widget());
+  if (kind() == ControlKind::DropDownList) {
+    auto* combo = As<QComboBox>(widget());
+    combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
+    return;
+  }
+  auto* list = As<QListWidget>(widget());
+  list->clearSelection();
+  if (index >= 0 && index < list->count()) list->setCurrentRow(index);
+}
+
+std::u16string ListControl::TextAt(int index) const {
+  const Entries entries{widget(), kind() == ControlKind::DropDownList};
+  if (index < 0 || index >= entries.Count()) return {};
+  return FromQString(entries.At(index));
+}
+
+int ListControl::FindExact(std::u16string_view text) const {
+  const Entries entries{widget(), kind() == ControlKind::DropDownList};
+  const QString value = ToQString(text);
+  for (int i = 0; i < entries.Count(); ++i) {
+    if (QString::compare(entries.At(i), value, Qt::CaseInsensitive) == 0) return i;
+  }
+  return -1;
+}
+
+namespace {
+
+ListViewWidget* View(QWidget* widget) { return As<ListViewWidget>(widget); }
+
+// Each row remembers the state it last reported, so that a change can be
+// told with its state before and after.
+constexpr int kReportedStateRole = Qt::UserRole + 1;
+
+std::uint32_t CurrentState(ListViewWidget* view, QTreeWidgetItem* item) {
+  std::uint32_t state = 0;
+  if (view->currentItem() == item) state |= kRowFocused;
+  if (item->isSelected()) state |= kRowSelected;
+  if (view->tickBoxes()) {
+    state |= item->checkState(0) == Qt::Checked ? kRowTicked : kRowUnticked;
+  }
+  return state;
+}
+
+}  // namespace
+
+void ListView::SetTickBoxes(bool on) {
+  auto* view = View(widget());
+  view->SetTickBoxes(on);
+  for (int row = 0; row < view->topLevelItemCount(); ++row) {
+    QTreeWidgetItem* item = view->topLevelItem(row);
+    const QSignalBlocker quiet(view);
+    if (on) {
+      item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+      item->setCheckState(0, Qt::Unchecked);
+    }
+    item->setData(0, kReportedStateRole, CurrentState(view, item));
+  }
+}
+
+void ListView::SetFullRowSelect(bool on) {
+  View(widget())->setSelectionBehavior(on ? QAbstractItemView::SelectRows
+                                          : QAbstractItemView::SelectItems);
+}
+
+int ListView::InsertColumn(int index, std::u16string_view heading, int width, ColumnAlign align) {
+  auto* view = View(widget());
+  const int count = view->columnCount();
+  const bool empty = count == 1 && view->headerItem()->text(0).isEmpty() &&
+                     view->headerItem()->data(0, Qt::UserRole).isNull();
+  const int at = empty ? 0 : std::clamp(index, 0, count);
+  if (!empty) {
+    view->setColumnCount(count + 1);
+    // Move headings and cells right of the new column one place on.
+    for (int column = count; column > at; --column) {
+      QTreeWidgetItem* header = view->headerItem();
+      header->setText(column, header->text(column - 1));
+      header->setData(column, Qt::UserRole, header->data(column - 1, Qt::UserRole));
+      header->setTextAlignment(column, Qt::Alignment(header->textAlignment(column - 1)));
+      view->setColumnWidth(column, view->columnWidth(column - 1));
+      for (int row = 0; row < view->topLevelItemCount(); ++row) {
+        QTreeWidgetItem* item = view->topLevelItem(row);
+        item->setText(column, item->text(column - 1));
+        item->setTextAlignment(column, Qt::Alignment(item->textAlignment(column - 1)));
+      }
+    }
+  }
+  QTreeWidgetItem* header = view->headerItem();
+  header->setText(at, ToQString(heading));
+  header->setData(at, Qt::UserRole, static_cast<int>(align));
+  header->setTextAlignment(at, ToQtAlign(align));
+  view->setColumnWidth(at, width);
+  for (int row = 0; row < view->topLevelItemCount(); ++row) {
+    view->topLevelItem(row)->setText(at, QString());
+  }
+  return at;
+}
+
+bool ListView::DeleteColumn(int index) {
+  auto* view = View(widget());
+  const int count = ColumnCount();
+  if (index < 0 || index >= count) return false;
+  QTreeWidgetItem* header = view->headerItem();
+  for (int column = index; column + 1 < count; ++column) {
+    header->setText(column, header->text(column + 1));
+    header->setData(column, Qt::UserRole, header->data(column + 1, Qt::UserRole));
+    header->setTextAlignment(column, Qt::Alignment(header->textAlignment(column + 1)));
+    view->setColumnWidth(column, view->columnWidth(column + 1));
+    for (int row = 0; row < view->topLevelItemCount(); ++row) {
+      QTreeWidgetItem* item = view->topLevelItem(row);
+      item->setText(column, item->text(column + 1));
+    }
+  }
+  if (count == 1) {
+    // A tree always has one column; an empty unmarked heading stands for none.
+    header->setText(0, QString());
+    header->setData(0, Qt::UserRole, QVariant());
+  } else {
+    view->setColumnCount(count - 1);
+  }
+  return true;
+}
+
+int ListView::ColumnCount() const {
+  auto* view = View(widget());
+  if (view->columnCount() == 1 && view->headerItem()->data(0, Qt::UserRole).isNull()) return 0;
+  return view->columnCount();
+}
+
+std::u16string ListView::ColumnHeading(int index) const {
+  return FromQString(View(widget())->headerItem()->text(index));
+}
+
+int ListView::ColumnWidth(int index) const { return View(widget())->columnWidth(index); }
+
+int ListView::InsertItem(int index, std::u16string_view text) {
+  auto* view = View(widget());
+  const int at = std::clamp(index, 0, view->topLevelItemCount());
+  auto* item = new QTreeWidgetItem();
+  item->setText(0, ToQString(text));
+  QTreeWidgetItem* header = view->headerItem();
+  for (int column = 0; column < view->columnCount(); ++column) {
+    item->setTextAlignment(column, Qt::Alignment(header->textAlignment(column)));
+  }
+  if (view->tickBoxes()) {
+    item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+    item->setCheckState(0, Qt::Unchecked);
+  }
+  const QSignalBlocker quiet(view);
+  view->insertTopLevelItem(at, item);
+  item->setData(0, kReportedStateRole, CurrentState(view, item));
+  return at;
+}
+
+void ListView::SetItemText(int row, int column, std::u16string_view text) {
+  QTreeWidgetItem* item = View(widget())->topLevelItem(row);
+  if (item == nullptr) return;
+  const QSignalBlocker quiet(widget());
+  item->setText(column, ToQString(text));
+}
+
+std::u16string ListView::ItemText(int row, int column) const {
+  QTreeWidgetItem* item = View(widget())->topLevelItem(row);
+  return item ? FromQString(item->text(column)) : std::u16string();
+}
+
+int ListView::ItemCount() const { return View(widget())->topLevelItemCount(); }
+
+void ListView::DeleteItem(int row) {
+  const QSignalBlocker quiet(widget());
+  delete View(widget())->takeTopLevelItem(row);
+}
+
+void ListView::DeleteAllItems() {
+  const QSignalBlocker quiet(widget());
+  View(widget())->clear();
+}
+
+bool ListView::IsTicked(int row) const {
+  QTreeWidgetItem* item = View(widget())->topLevelItem(row);
+  return item != nullptr && item->checkState(0) == Qt::Checked;
+}
+
+void ListView::SetTicked(int row, bool ticked) {
+  QTreeWidgetItem* item = View(widget())->topLevelItem(row);
+  if (item != nullptr) item->setCheckState(0, ticked ? Qt::Checked : Qt::Unchecked);
+}
+
+std::uint32_t ListView::ItemState(int row) const {
+  QTreeWidgetItem* item = View(widget())->topLevelItem(row);
+  return item ? CurrentState(View(widget()), item) : 0;
+}
+
+std::vector<int> ListView::SelectedRows() const {
+  auto* view = View(widget());
+  std::vector<int> rows;
+  for (int row = 0; row < view->topLevelItemCount(); ++row) {
+    if (view->topLevelItem(row)->isSelected()) rows.push_back(row);
+  }
+  return rows;
+}
+
+void ListView::SelectRow(int row) {
+  auto* view = View(widget());
+  QTreeWidgetItem* item = view->topLevelItem(row);
+  if (item == nullptr) return;
+  view->setCurrentItem(item);
+  item->setSelected(true);
+}
+
+Rgb ListView::RowBackground(int row) const {
+  Notification whole;
+  whole.code = Notify::CustomDraw;
+  whole.drawStage = kDrawPrePaint;
+  Send(whole);
+  Rgb background;
+  if ((whole.result & kDrawNotifyItemDraw) != 0) {
+    Notification item;
+    item.code = Notify::CustomDraw;
+    item.drawStage = kDrawItemPrePaint;
+    item.item = row;
+    Send(item);
+    background = item.textBackground;
+  }
+  return background;
+}
+
+void TabControl::InsertItem(int index, std::u16string_view text) {
+  QTabBar* bar = As<TabControlWidget>(widget())->tabBar();
+  const QSignalBlocker quiet(bar);
+  bar->insertTab(index, ToQString(text));
+}
+
+int TabControl::ItemCount() const { return As<TabControlWidget>(widget())->tabBar()->count(); }
+
+std::u16string TabControl::ItemText(int index) const {
+  return FromQString(As<TabControlWidget>(widget())->tabBar()->tabText(index));
+}
+
+int TabControl::CurSel() const { return As<TabControlWidget>(widget())->tabBar()->currentIndex(); }
+
+void TabControl::SetCurSel(int index) {
+  QTabBar* bar = As<TabControlWidget>(widget())->tabBar();
+  const QSignalBlocker quiet(bar);
+  bar->setCurrentIndex(index);
+}
+
+PixelRect TabControl::ClientRect() const {
+  return PixelRect{0, 0, widget()->width(), widget()->height()};
+}
+
+// Keeps the reported states of list-view rows in step and tells the owner
+// of every change, with the state before and after.
+void ReportRowChange(const ListView& control, QTreeWidgetItem* item) {
+  auto* view = View(control.widget());
+  const int row = view->indexOfTopLevelItem(item);
+  if (row < 0) return;
+  const auto before = static_cast<std::uint32_t>(item->data(0, kReportedStateRole).toUInt());
+  const std::uint32_t after = CurrentState(view, item);
+  if (before == after) return;
+  {
+    const QSignalBlocker quiet(view);
+    item->setData(0, kReportedStateRole, after);
+  }
+  Notification notification;
+  notification.code = Notify::ItemChanged;
+  notification.item = row;
+  notification.oldState = before;
+  notification.newState = after;
+  control.Send(notification);
+}
+
+}  // namespace tallyfox

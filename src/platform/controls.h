@@ -1,0 +1,167 @@
+#pragma once
+
+// The controls of a dialog, as the windows see them. Qt stays behind these
+// classes: a window never touches a widget.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/notification.h"
+#include "res/dialog_template.h"
+
+class QWidget;
+
+namespace tallyfox {
+
+struct PixelRect {
+  int x = 0;
+  int y = 0;
+  int width = 0;
+  int height = 0;
+  friend bool operator==(const PixelRect&, const PixelRect&) = default;
+};
+
+class Control {
+ public:
+  // `sink` receives the control's notifications (its dialog's router).
+  using Sink = std::function<void(Notification&)>;
+  Control(const ItemTemplate& item, QWidget* widget, Sink sink);
+  virtual ~Control();
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+
+  int id() const { return id_; }
+  ControlKind kind() const { return kind_; }
+
+  std::u16string Text() const;
+  void SetText(std::u16string_view text);
+  void Show(bool show);
+  bool IsVisible() const;
+  void Enable(bool enable);
+  bool IsEnabled() const;
+  void SetFocus();
+  bool HasFocus() const;
+  void Move(const PixelRect& rect);
+  PixelRect Rect() const;
+
+  // For the platform layer and its test seam only.
+  QWidget* widget() const { return widget_; }
+  void Send(Notification& notification) const;
+
+ private:
+  Sink sink_;
+  int id_;
+  ControlKind kind_;
+  QWidget* widget_;
+};
+
+class Button : public Control {
+ public:
+  using Control::Control;
+};
+
+class CheckBox : public Control {
+ public:
+  using Control::Control;
+  bool IsChecked() const;
+  void SetChecked(bool checked);
+};
+
+class RadioButton : public Control {
+ public:
+  using Control::Control;
+  bool IsChecked() const;
+  void SetChecked(bool checked);
+};
+
+class Edit : public Control {
+ public:
+  using Control::Control;
+  void SetReadOnly(bool readOnly);
+  bool IsReadOnly() const;
+  // Selects all text and scrolls the caret into view.
+  void SelectAll();
+};
+
+class StaticText : public Control {
+ public:
+  using Control::Control;
+  // Shows a bitmap resource (picture statics).
+  void SetImage(int resource);
+};
+
+// Drop-down lists and list boxes share their entry handling.
+class ListControl : public Control {
+ public:
+  ListControl(const ItemTemplate& item, QWidget* widget, Sink sink);
+
+  int Count() const;
+  // Adds at the sorted place in a sorted list, else at the end; gives the index.
+  int AddString(std::u16string_view text);
+  void DeleteString(int index);
+  void ResetContent();
+  int CurSel() const;  // -1 when nothing is selected
+  void SetCurSel(int index);
+  std::u16string TextAt(int index) const;
+  int FindExact(std::u16string_view text) const;
+
+ private:
+  bool sorted_;
+};
+
+class DropDownList : public ListControl {
+ public:
+  using ListControl::ListControl;
+};
+
+class ListBox : public ListControl {
+ public:
+  using ListControl::ListControl;
+};
+
+enum class ColumnAlign { Left, Center, Right };
+
+class ListView : public Control {
+ public:
+  using Control::Control;
+
+  void SetTickBoxes(bool on);
+  void SetFullRowSelect(bool on);
+  int InsertColumn(int index, std::u16string_view heading, int width, ColumnAlign align);
+  bool DeleteColumn(int index);
+  int ColumnCount() const;
+  std::u16string ColumnHeading(int index) const;
+  int ColumnWidth(int index) const;
+
+  int InsertItem(int index, std::u16string_view text);
+  void SetItemText(int row, int column, std::u16string_view text);
+  std::u16string ItemText(int row, int column) const;
+  int ItemCount() const;
+  void DeleteItem(int row);
+  void DeleteAllItems();
+  bool IsTicked(int row) const;
+  void SetTicked(int row, bool ticked);
+  std::uint32_t ItemState(int row) const;
+  std::vector<int> SelectedRows() const;
+  void SelectRow(int row);
+  // The text background that the owner's custom drawing gives this row; the
+  // same questions are asked when the row is painted.
+  Rgb RowBackground(int row) const;
+};
+
+class TabControl : public Control {
+ public:
+  using Control::Control;
+  void InsertItem(int index, std::u16string_view text);
+  int ItemCount() const;
+  std::u16string ItemText(int index) const;
+  int CurSel() const;
+  void SetCurSel(int index);
+  // The whole control, in its own coordinates: pages are placed inside it.
+  PixelRect ClientRect() const;
+};
+
+}  // namespace tallyfox

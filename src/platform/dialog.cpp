@@ -1,0 +1,294 @@
+#include "platform/dialog.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QIcon>
+#include <QPixmap>
+#include <QGuiApplication>
+#include <QScreen>
+#include <cstdio>
+#include <cstdlib>
+
+#include "platform/dialog_units.h"
+#include "platform/modal.h"
+#include "platform/test_seam.h"
+#include "platform/widgets.h"
+#include "res/images.h"
+
+namespace tallyfox {
+
+std::vector<Dialog*>& ActiveStack();
+
+namespace {
+
+[[noreturn]] void WrongControl(int templateNumber, int id, const char* what) {
+  std::fprintf(stderr, "tallyfox: template %d has no %s with id %d\n", templateNumber, what, id);
+  std::abort();
+}
+
+template <class T>
+T& Typed(const Dialog& dialog, int id, const char* what) {
+  for (const auto& control : dialog.controls()) {
+    if (control->id() != id) continue;
+    if (auto* typed = dynamic_cast<T*>(control.get())) return *typed;
+    break;
+  }
+  WrongControl(dialog.templateNumber(), id, what);
+}
+
+}  // namespace
+
+void DataExchange::Text(int id, std::u16string& value) {
+  if (saving_) {
+    value = dialog_.ItemText(id);
+  } else {
+    dialog_.SetItemText(id, value);
+  }
+}
+
+void DataExchange::Check(int id, bool& value) {
+  if (saving_) {
+    value = dialog_.CheckBoxItem(id).IsChecked();
+  } else {
+    dialog_.CheckBoxItem(id).SetChecked(value);
+  }
+}
+
+void DataExchange::Radio(int firstId, int& index) {
+  // The group runs from firstId to the next item that starts a group; other
+  // kinds of control inside it are passed over.
+  const auto& items = dialog_.dialogTemplate().items;
+  const auto& controls = dialog_.controls();
+  int position = -1;
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    if (items[i].id == firstId) position = static_cast<int>(i);
+  }
+  if (position < 0) WrongControl(dialog_.templateNumber(), firstId, "radio button");
+  if (saving_) index = -1;
+  int radio = 0;
+  for (std::size_t i = position; i < items.size(); ++i) {
+    if (i != static_cast<std::size_t>(position) && (items[i].style & kGroup)) break;
+    auto* button = dynamic_cast<RadioButton*>(controls[i].get());
+    if (button == nullptr) continue;
+    if (saving_) {
+      if (button->IsChecked() && index < 0) index = radio;
+    } else {
+      button->SetChecked(radio == index);
+    }
+    ++radio;
+  }
+}
+
+Dialog::Dialog(int templateNumber) : templateNumber_(templateNumber) {}
+
+Dialog::~Dialog() { DestroyWindow(); }
+
+const DialogTemplate& Dialog::dialogTemplate() const {
+  const DialogTemplate* found = FindTemplate(templateNumber_);
+  if (found == nullptr) WrongControl(templateNumber_, 0, "template");
+  return *found;
+}
+
+bool Dialog::BuildWindow(QWidget* parent, bool child) {
+  const DialogTemplate& tmpl = dialogTemplate();
+  widget_ = new DialogWidget(*this, parent, child);
+  const QFont font = DialogFont(tmpl);
+  widget_->setFont(font);
+  const BaseUnits units = BaseUnitsOf(font);
+  baseUnitX_ = units.x;
+  baseUnitY_ = units.y;
+  ended_ = false;
+  result_ = kIdCancel;
+  if (!child) widget_->setWindowTitle(ToQString(tmpl.caption));
+  const PixelRect size = MapDialogRect(DuRect{0, 0, tmpl.cx, tmpl.cy});
+  widget_->resize(size.width, size.height);
+  for (const ItemTemplate& item : tmpl.items) {
+    controls_.push_back(MakeControl(item, widget_, MapDialogRect(item.rect),
+                                    [this](Notification& n) { DispatchNotification(n); }));
+  }
+  GroupRadioButtons();
+  return true;
+}
+
+void Dialog::GroupRadioButtons() {
+  const auto& items = dialogTemplate().items;
+  QButtonGroup* group = nullptr;
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    if (items[i].style & kGroup) group = nullptr;
+    if (items[i].kind != ControlKind::RadioButton) continue;
+    if (group == nullptr) group = new QButtonGroup(widget_);
+    group->addButton(static_cast<QAbstractButton*>(controls_[i]->widget()));
+  }
+}
+
+void Dialog::InitWindow() {
+  DispatchSize(widget_->width(), widget_->height());
+  if (!OnInitDialog()) return;
+  for (const auto& control : controls_) {
+    QWidget* w = control->widget();
+    if (w->focusPolicy() == Qt::StrongFocus && w->isEnabled() && !w->isHidden()) {
+      w->setFocus(Qt::OtherFocusReason);
+      break;
+    }
+  }
+}
+
+// The handheld showed every top-level window on the whole screen; here a
+// window takes the room its controls need, and the whole screen only when
+// that is more than the screen has.
+void Dialog::FitTopLevelWindow() {
+  QRect needed(0, 0, widget_->width(), widget_->height());
+  for (const auto& control : controls_) {
+    if (!control->widget()->isHidden()) needed = needed.united(control->widget()->geometry());
+  }
+  widget_->resize(needed.width(), needed.height());
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (screen != nullptr) {
+    const QSize room = screen->availableGeometry().size();
+    if (needed.width() > room.width() || needed.height() > room.height()) {
+      widget_->setWindowState(Qt::WindowMaximized);
+    }
+  }
+}
+
+bool Dialog::Create(Control& parent) {
+  DestroyWindow();
+  if (!BuildWindow(parent.widget(), true)) return false;
+  widget_->hide();
+  InitWindow();
+  return true;
+}
+
+int Dialog::DoModal() {
+  DestroyWindow();
+  SendCancelModeToActive();
+  Dialog* owner = ActiveDialog();
+  BuildWindow(owner != nullptr ? owner->widget() : nullptr, false);
+  ActiveStack().push_back(this);
+  inModalRun_ = true;
+  InitWindow();
+  if (!ended_) {
+    if (UiScript* script = UiScript::Installed()) {
+      FitTopLevelWindow();
+      script->RunModal(*this);
+    } else {
+      FitTopLevelWindow();
+      widget_->exec();
+    }
+  }
+  inModalRun_ = false;
+  ActiveStack().pop_back();
+  const int result = result_;
+  DestroyWindow();
+  return result;
+}
+
+void Dialog::EndDialog(int result) {
+  ended_ = true;
+  result_ = result;
+  if (widget_ == nullptr) return;
+  if (inModalRun_ && widget_->isVisible() && UiScript::Installed() == nullptr) {
+    widget_->done(result);
+  } else {
+    widget_->hide();
+  }
+}
+
+void Dialog::DestroyWindow() {
+  DialogWidget* window = widget_;
+  widget_ = nullptr;
+  controls_.clear();
+  delete window;
+}
+
+void Dialog::ForgetWindow() {
+  widget_ = nullptr;
+  controls_.clear();
+}
+
+void Dialog::ShowWindow(bool show) {
+  if (widget_ != nullptr) widget_->setVisible(show);
+}
+
+bool Dialog::IsWindowVisible() const { return widget_ != nullptr && !widget_->isHidden(); }
+
+void Dialog::MoveWindow(const PixelRect& rect) {
+  if (widget_ != nullptr) widget_->setGeometry(rect.x, rect.y, rect.width, rect.height);
+}
+
+PixelRect Dialog::WindowRect() const {
+  if (widget_ == nullptr) return {};
+  const QRect r = widget_->geometry();
+  return PixelRect{r.x(), r.y(), r.width(), r.height()};
+}
+
+std::u16string Dialog::WindowTitle() const {
+  return widget_ != nullptr ? FromQString(widget_->windowTitle()) : std::u16string();
+}
+
+void Dialog::SetIcon(int resource) {
+  if (widget_ == nullptr) return;
+  const auto bytes = ImageResource(resource);
+  QPixmap pixmap;
+  pixmap.loadFromData(bytes.data(), static_cast<uint>(bytes.size()), "PNG");
+  widget_->setWindowIcon(QIcon(pixmap));
+}
+
+bool Dialog::UpdateData(bool saveAndValidate) {
+  DataExchange exchange(*this, saveAndValidate);
+  DoDataExchange(exchange);
+  return true;
+}
+
+int Dialog::IndexOf(int id) const {
+  for (std::size_t i = 0; i < controls_.size(); ++i) {
+    if (controls_[i]->id() == id) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+bool Dialog::HasItem(int id) const { return IndexOf(id) >= 0; }
+
+Control& Dialog::Item(int id) const {
+  const int index = IndexOf(id);
+  if (index < 0) WrongControl(templateNumber_, id, "control");
+  return *controls_[index];
+}
+
+Button& Dialog::ButtonItem(int id) const { return Typed<Button>(*this, id, "button"); }
+CheckBox& Dialog::CheckBoxItem(int id) const { return Typed<CheckBox>(*this, id, "check box"); }
+RadioButton& Dialog::RadioItem(int id) const { return Typed<RadioButton>(*this, id, "radio"); }
+Edit& Dialog::EditItem(int id) const { return Typed<Edit>(*this, id, "edit"); }
+StaticText& Dialog::StaticItem(int id) const { return Typed<StaticText>(*this, id, "static"); }
+DropDownList& Dialog::DropDownItem(int id) const {
+  return Typed<DropDownList>(*this, id, "drop-down list");
+}
+ListBox& Dialog::ListBoxItem(int id) const { return Typed<ListBox>(*this, id, "list box"); }
+ListView& Dialog::ListViewItem(int id) const { return Typed<ListView>(*this, id, "list view"); }
+TabControl& Dialog::TabItem(int id) const { return Typed<TabControl>(*this, id, "tab control"); }
+
+PixelRect Dialog::MapDialogRect(const DuRect& rect) const {
+  return ToPixels(rect, BaseUnits{baseUnitX_, baseUnitY_});
+}
+
+void Dialog::DispatchNotification(Notification& notification) { Route(notification); }
+
+bool Dialog::OnInitDialog() {
+  UpdateData(false);
+  return true;
+}
+
+void Dialog::DoDataExchange(DataExchange&) {}
+
+void Dialog::OnOK() {
+  UpdateData(true);
+  EndDialog(kIdOk);
+}
+
+void Dialog::OnCancel() { EndDialog(kIdCancel); }
+
+void Dialog::OnSize(int, int) {}
+
+bool Dialog::Route(Notification&) { return false; }
+
+}  // namespace tallyfox

@@ -1,0 +1,134 @@
+#pragma once
+
+// The base of every window: built from a numbered template, either as a
+// modeless child of another window (pages) or run modally.
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/controls.h"
+#include "platform/message_map.h"
+#include "platform/notification.h"
+#include "res/dialog_template.h"
+
+namespace tallyfox {
+
+inline constexpr int kIdOk = 1;
+inline constexpr int kIdCancel = 2;
+
+class Dialog;
+class DialogWidget;
+
+// Copies control contents into a window's members and back.
+class DataExchange {
+ public:
+  DataExchange(Dialog& dialog, bool saving) : dialog_(dialog), saving_(saving) {}
+  bool saving() const { return saving_; }
+
+  void Text(int id, std::u16string& value);
+  // The index of the checked radio button in the group that starts at firstId
+  // (-1 when none is checked).
+  void Radio(int firstId, int& index);
+  void Check(int id, bool& value);
+
+ private:
+  Dialog& dialog_;
+  bool saving_;
+};
+
+class Dialog {
+ public:
+  explicit Dialog(int templateNumber);
+  virtual ~Dialog();
+  Dialog(const Dialog&) = delete;
+  Dialog& operator=(const Dialog&) = delete;
+
+  int templateNumber() const { return templateNumber_; }
+  const DialogTemplate& dialogTemplate() const;
+
+  // A modeless child window inside `parent` (pages inside the tab control).
+  // The window's initialisation runs before this returns.
+  bool Create(Control& parent);
+  // Runs the window modally over the active window; gives the result that
+  // EndDialog was called with.
+  int DoModal();
+  void EndDialog(int result);
+  bool HasWindow() const { return widget_ != nullptr; }
+  void DestroyWindow();
+
+  void ShowWindow(bool show);
+  bool IsWindowVisible() const;
+  void MoveWindow(const PixelRect& rect);
+  PixelRect WindowRect() const;
+  std::u16string WindowTitle() const;
+  // The window's large and small icon, from an image resource.
+  void SetIcon(int resource);
+
+  // Copies between controls and members; false when saving failed.
+  bool UpdateData(bool saveAndValidate = true);
+
+  // Controls by id; the kind must match the template's.
+  Control& Item(int id) const;
+  Button& ButtonItem(int id) const;
+  CheckBox& CheckBoxItem(int id) const;
+  RadioButton& RadioItem(int id) const;
+  Edit& EditItem(int id) const;
+  StaticText& StaticItem(int id) const;
+  DropDownList& DropDownItem(int id) const;
+  ListBox& ListBoxItem(int id) const;
+  ListView& ListViewItem(int id) const;
+  TabControl& TabItem(int id) const;
+  bool HasItem(int id) const;
+  const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
+
+  std::u16string ItemText(int id) const { return Item(id).Text(); }
+  void SetItemText(int id, std::u16string_view text) { Item(id).SetText(text); }
+
+  // Converts a rectangle in this window's dialog units to pixels.
+  PixelRect MapDialogRect(const DuRect& rect) const;
+
+  // Called by the platform; not for the windows themselves.
+  void DispatchNotification(Notification& notification);
+  void DispatchCancelMode() { OnCancelMode(); }
+  void DispatchSize(int width, int height) { OnSize(width, height); }
+  void DispatchOk() { OnOK(); }
+  void DispatchCancel() { OnCancel(); }
+  void ForgetWindow();
+  bool HasEnded() const { return ended_; }
+  DialogWidget* widget() const { return widget_; }
+
+ protected:
+  // Default: data exchange towards the controls; true lets the platform place
+  // the focus on the first control that takes it.
+  virtual bool OnInitDialog();
+  virtual void DoDataExchange(DataExchange& dx);
+  // The caption OK button: data exchange from the controls, then end with OK.
+  virtual void OnOK();
+  // Escape: end with Cancel.
+  virtual void OnCancel();
+  // A message box or modal dialog is opening above this window.
+  virtual void OnCancelMode() {}
+  virtual void OnSize(int width, int height);
+  // Runs the window's message map; false when it has no entry for it.
+  virtual bool Route(Notification& notification);
+
+ private:
+  bool BuildWindow(QWidget* parent, bool child);
+  void InitWindow();
+  void GroupRadioButtons();
+  void FitTopLevelWindow();
+  int IndexOf(int id) const;
+
+  int templateNumber_;
+  DialogWidget* widget_ = nullptr;
+  std::vector<std::unique_ptr<Control>> controls_;
+  int baseUnitX_ = 0;
+  int baseUnitY_ = 0;
+  bool inModalRun_ = false;
+  bool ended_ = false;
+  int result_ = kIdCancel;
+};
+
+}  // namespace tallyfox

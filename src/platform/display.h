@@ -1,0 +1,24 @@
+#pragma once
+
+// What the device tells about itself: display orientation, screen size and
+// where the running executable is.
+
+#include <filesystem>
+
+namespace tallyfox {
+
+struct ScreenSize {
+  int width = 0;
+  int height = 0;
+};
+
+// 0 for a portrait-shaped primary screen, 90 for a landscape-shaped (or
+// square) one, unless a test has set it.
+int DisplayOrientation();
+
+ScreenSize PrimaryScreenSize();
+
+// The running executable, links resolved; empty when it cannot be found.
+std::filesystem::path ModulePath();
+
+}  // namespace tallyfox

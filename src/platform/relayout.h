@@ -1,0 +1,12 @@
+#pragma once
+
+#include "platform/dialog.h"
+
+namespace tallyfox {
+
+// Moves a window's existing controls to the places another template gives
+// them, without re-creating anything. False when the template is missing, a
+// control of it is missing, or it holds two or more items without an id.
+bool RelayoutFromTemplate(Dialog& window, int templateNumber);
+
+}  // namespace tallyfox

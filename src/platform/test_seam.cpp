@@ -1,0 +1,85 @@
+#include "platform/test_seam.h"
+
+#include "common/text.h"
+#include "platform/dialog.h"
+#include "platform/widgets.h"
+
+namespace tallyfox {
+namespace {
+
+UiScript*& InstalledScript() {
+  static UiScript* installed = nullptr;
+  return installed;
+}
+
+std::string Quoted(std::u16string_view text) { return "\"" + ToUtf8(text) + "\""; }
+
+}  // namespace
+
+UiScript::UiScript() : previous_(InstalledScript()) { InstalledScript() = this; }
+
+UiScript::~UiScript() { InstalledScript() = previous_; }
+
+UiScript* UiScript::Installed() { return InstalledScript(); }
+
+UiScript& UiScript::ExpectMessage(std::u16string text, MessageResult answer) {
+  Expectation expectation;
+  expectation.text = std::move(text);
+  expectation.answer = answer;
+  expectations_.push_back(std::move(expectation));
+  return *this;
+}
+
+UiScript& UiScript::ExpectDialog(int templateNumber, DialogActions actions) {
+  Expectation expectation;
+  expectation.isDialog = true;
+  expectation.templateNumber = templateNumber;
+  expectation.actions = std::move(actions);
+  expectations_.push_back(std::move(expectation));
+  return *this;
+}
+
+std::vector<std::string> UiScript::Failures() const {
+  std::vector<std::string> all = failures_;
+  for (const Expectation& missing : expectations_) {
+    all.push_back(missing.isDialog
+                      ? "expected dialog " + std::to_string(missing.templateNumber) + " never ran"
+                      : "expected message " + Quoted(missing.text) + " never came");
+  }
+  return all;
+}
+
+MessageResult UiScript::AnswerMessage(std::u16string_view text) {
+  messages_.emplace_back(text);
+  if (expectations_.empty() || expectations_.front().isDialog) {
+    failures_.push_back("unexpected message " + Quoted(text));
+    return MessageResult::Ok;
+  }
+  Expectation expected = std::move(expectations_.front());
+  expectations_.pop_front();
+  if (expected.text != text) {
+    failures_.push_back("message " + Quoted(text) + " where " + Quoted(expected.text) +
+                        " was expected");
+  }
+  return expected.answer;
+}
+
+void UiScript::RunModal(Dialog& dialog) {
+  const int number = dialog.templateNumber();
+  if (expectations_.empty() || !expectations_.front().isDialog ||
+      expectations_.front().templateNumber != number) {
+    failures_.push_back("unexpected dialog " + std::to_string(number));
+    dialog.EndDialog(kIdCancel);
+    return;
+  }
+  Expectation expected = std::move(expectations_.front());
+  expectations_.pop_front();
+  dialog.widget()->show();
+  if (expected.actions) expected.actions(dialog);
+  if (!dialog.HasEnded()) {
+    failures_.push_back("dialog " + std::to_string(number) + " was left open");
+    dialog.EndDialog(kIdCancel);
+  }
+}
+
+}  // namespace tallyfox

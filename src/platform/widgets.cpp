@@ -1,0 +1,302 @@
+#include "platform/widgets.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpressionValidator>
+#include <QStyledItemDelegate>
+
+#include "platform/dialog.h"
+
+namespace tallyfox {
+
+void ReportRowChange(const ListView& control, QTreeWidgetItem* item);
+
+QString StaticCaption(std::u16string_view caption) {
+  QString shown;
+  for (std::size_t i = 0; i < caption.size(); ++i) {
+    if (caption[i] == u'&' && i + 1 < caption.size()) ++i;
+    shown.append(QChar(caption[i]));
+  }
+  return shown;
+}
+
+DialogWidget::DialogWidget(Dialog& owner, QWidget* parent, bool child)
+    : QDialog(parent), owner_(owner), child_(child) {
+  // QDialog makes itself a window; a page lives inside its parent.
+  if (child) setWindowFlags(Qt::Widget);
+}
+
+// A page's window goes with its parent's; its Dialog must then forget it.
+DialogWidget::~DialogWidget() { owner_.ForgetWindow(); }
+
+void DialogWidget::closeEvent(QCloseEvent* event) {
+  // The caption's close button is the handheld's caption OK button.
+  event->ignore();
+  if (!child_) owner_.DispatchOk();
+}
+
+void DialogWidget::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  if (key == Qt::Key_Escape && !child_) {
+    owner_.DispatchCancel();
+    return;
+  }
+  if (key == Qt::Key_Enter || key == Qt::Key_Return || key == Qt::Key_Escape) {
+    event->ignore();  // no default button: Enter does nothing; a page hands Escape up
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+void DialogWidget::resizeEvent(QResizeEvent* event) {
+  QDialog::resizeEvent(event);
+  owner_.DispatchSize(width(), height());
+}
+
+TabControlWidget::TabControlWidget(QWidget* parent) : QWidget(parent), tabBar_(new QTabBar(this)) {
+  tabBar_->setDrawBase(true);
+  tabBar_->setExpanding(false);
+  // Five tabs fit across a handheld's narrow screen, as they did there.
+  tabBar_->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 5px; }"));
+}
+
+void TabControlWidget::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  tabBar_->setGeometry(0, 0, width(), tabBar_->sizeHint().height());
+}
+
+namespace {
+
+// Paints each row on the background its owner chose.
+class RowBackgroundDelegate : public QStyledItemDelegate {
+ public:
+  RowBackgroundDelegate(ListViewWidget* view) : QStyledItemDelegate(view), view_(view) {}
+
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override {
+    if (view_->rowBackground) {
+      const Rgb color = view_->rowBackground(index.row());
+      painter->fillRect(option.rect, QColor(color.red, color.green, color.blue));
+    }
+    QStyledItemDelegate::paint(painter, option, index);
+  }
+
+ private:
+  ListViewWidget* view_;
+};
+
+}  // namespace
+
+ListViewWidget::ListViewWidget(QWidget* parent) : QTreeWidget(parent) {
+  setRootIsDecorated(false);
+  setUniformRowHeights(true);
+  setItemsExpandable(false);
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setSelectionBehavior(QAbstractItemView::SelectItems);
+  setAllColumnsShowFocus(true);
+  header()->setStretchLastSection(false);
+  header()->setSectionsMovable(false);
+  setItemDelegate(new RowBackgroundDelegate(this));
+  headerItem()->setText(0, QString());
+}
+
+namespace {
+
+Qt::Alignment EditAlignment(std::uint32_t style) {
+  if (style & kAlignRight) return Qt::AlignRight | Qt::AlignVCenter;
+  if (style & kAlignCenter) return Qt::AlignHCenter | Qt::AlignVCenter;
+  return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+QWidget* MakeButton(const ItemTemplate& item, QWidget* parent) {
+  const QString caption = ToQString(item.caption);
+  switch (item.kind) {
+    case ControlKind::CheckBox:
+      return new QCheckBox(caption, parent);
+    case ControlKind::RadioButton: {
+      auto* radio = new QRadioButton(caption, parent);
+      radio->setAutoExclusive(false);  // the template's groups decide, not the parent
+      return radio;
+    }
+    default: {
+      auto* button = new QPushButton(caption, parent);
+      button->setAutoDefault(false);
+      return button;
+    }
+  }
+}
+
+QWidget* MakeEdit(const ItemTemplate& item, QWidget* parent) {
+  auto* edit = new QLineEdit(parent);
+  edit->setText(ToQString(item.caption));
+  edit->setReadOnly(item.style & kReadOnly);
+  edit->setAlignment(EditAlignment(item.style));
+  edit->setFrame(true);
+  if (item.style & kDigitsOnly) {
+    edit->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), edit));
+  }
+  return edit;
+}
+
+QWidget* MakeStatic(const ItemTemplate& item, QWidget* parent) {
+  auto* label = new QLabel(StaticCaption(item.caption), parent);
+  label->setTextFormat(Qt::PlainText);
+  label->setAlignment((EditAlignment(item.style) & ~Qt::AlignVCenter) | Qt::AlignTop);
+  return label;
+}
+
+QWidget* MakeListWidget(const ItemTemplate& item, QWidget* parent) {
+  switch (item.kind) {
+    case ControlKind::DropDownList:
+      return new QComboBox(parent);
+    case ControlKind::ListBox: {
+      auto* list = new QListWidget(parent);
+      list->setSelectionMode(QAbstractItemView::SingleSelection);
+      return list;
+    }
+    case ControlKind::ListView: {
+      auto* view = new ListViewWidget(parent);
+      view->setHeaderHidden(item.style & kNoColumnHeader);
+      return view;
+    }
+    default:
+      return new TabControlWidget(parent);
+  }
+}
+
+QWidget* MakeWidget(const ItemTemplate& item, QWidget* parent) {
+  switch (item.kind) {
+    case ControlKind::PushButton:
+    case ControlKind::CheckBox:
+    case ControlKind::RadioButton:
+      return MakeButton(item, parent);
+    case ControlKind::Edit:
+      return MakeEdit(item, parent);
+    case ControlKind::StaticText:
+    case ControlKind::Picture:
+      return MakeStatic(item, parent);
+    default:
+      return MakeListWidget(item, parent);
+  }
+}
+
+void Notify(const Control& control, tallyfox::Notify code) {
+  Notification notification;
+  notification.code = code;
+  control.Send(notification);
+}
+
+void ConnectListView(ListView& control) {
+  auto* view = static_cast<ListViewWidget*>(control.widget());
+  view->rowBackground = [&control](int row) { return control.RowBackground(row); };
+  QObject::connect(view, &QTreeWidget::itemChanged,
+                   [&control](QTreeWidgetItem* item, int) { ReportRowChange(control, item); });
+  QObject::connect(view, &QTreeWidget::currentItemChanged,
+                   [&control](QTreeWidgetItem* current, QTreeWidgetItem* previous) {
+                     if (previous) ReportRowChange(control, previous);
+                     if (current) ReportRowChange(control, current);
+                   });
+  QObject::connect(view->selectionModel(), &QItemSelectionModel::selectionChanged,
+                   [&control, view](const QItemSelection& selected, const QItemSelection& gone) {
+                     for (const QItemSelection* part : {&gone, &selected}) {
+                       for (const QModelIndex& index : part->indexes()) {
+                         if (index.column() != 0) continue;
+                         ReportRowChange(control, view->topLevelItem(index.row()));
+                       }
+                     }
+                   });
+}
+
+// Ties a widget's user-input signals to notifications of its control.
+void ConnectSignals(Control& control) {
+  QWidget* widget = control.widget();
+  switch (control.kind()) {
+    case ControlKind::PushButton:
+    case ControlKind::CheckBox:
+    case ControlKind::RadioButton:
+      QObject::connect(static_cast<QAbstractButton*>(widget), &QAbstractButton::clicked,
+                       [&control] { Notify(control, Notify::Clicked); });
+      break;
+    case ControlKind::Edit:
+      QObject::connect(static_cast<QLineEdit*>(widget), &QLineEdit::textEdited,
+                       [&control] { Notify(control, Notify::TextChange); });
+      break;
+    case ControlKind::DropDownList:
+      QObject::connect(static_cast<QComboBox*>(widget), &QComboBox::activated,
+                       [&control] { Notify(control, Notify::SelChange); });
+      break;
+    case ControlKind::ListBox:
+      QObject::connect(static_cast<QListWidget*>(widget), &QListWidget::itemSelectionChanged,
+                       [&control] { Notify(control, Notify::SelChange); });
+      break;
+    case ControlKind::TabControl:
+      QObject::connect(static_cast<TabControlWidget*>(widget)->tabBar(), &QTabBar::currentChanged,
+                       [&control] { Notify(control, Notify::SelChange); });
+      break;
+    case ControlKind::ListView:
+      ConnectListView(static_cast<ListView&>(control));
+      break;
+    case ControlKind::StaticText:
+    case ControlKind::Picture:
+      break;
+  }
+}
+
+std::unique_ptr<Control> WrapWidget(const ItemTemplate& item, QWidget* widget,
+                                    Control::Sink sink) {
+  switch (item.kind) {
+    case ControlKind::PushButton:
+      return std::make_unique<Button>(item, widget, std::move(sink));
+    case ControlKind::CheckBox:
+      return std::make_unique<CheckBox>(item, widget, std::move(sink));
+    case ControlKind::RadioButton:
+      return std::make_unique<RadioButton>(item, widget, std::move(sink));
+    case ControlKind::Edit:
+      return std::make_unique<Edit>(item, widget, std::move(sink));
+    case ControlKind::StaticText:
+    case ControlKind::Picture:
+      return std::make_unique<StaticText>(item, widget, std::move(sink));
+    case ControlKind::DropDownList:
+      return std::make_unique<DropDownList>(item, widget, std::move(sink));
+    case ControlKind::ListBox:
+      return std::make_unique<ListBox>(item, widget, std::move(sink));
+    case ControlKind::ListView:
+      return std::make_unique<ListView>(item, widget, std::move(sink));
+    case ControlKind::TabControl:
+      return std::make_unique<TabControl>(item, widget, std::move(sink));
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+std::unique_ptr<Control> MakeControl(const ItemTemplate& item, QWidget* parent,
+                                     const PixelRect& rect, Control::Sink sink) {
+  QWidget* widget = MakeWidget(item, parent);
+  auto control = WrapWidget(item, widget, std::move(sink));
+  control->Move(rect);
+  if (item.kind == ControlKind::Picture) static_cast<StaticText&>(*control).SetImage(item.resource);
+  const bool takesFocus = item.kind != ControlKind::StaticText && item.kind != ControlKind::Picture;
+  widget->setFocusPolicy(!takesFocus ? Qt::NoFocus
+                         : (item.style & kTabStop) ? Qt::StrongFocus
+                                                   : Qt::ClickFocus);
+  if (item.style & kDisabled) widget->setEnabled(false);
+  if (item.style & kHidden) widget->hide();
+  ConnectSignals(*control);
+  if (auto* list = dynamic_cast<ListControl*>(control.get())) {
+    for (std::u16string_view entry : item.entries) list->AddString(entry);
+  }
+  return control;
+}
+
+}  // namespace tallyfox

@@ -1,0 +1,100 @@
+#pragma once
+
+// Dialog templates as plain data: every window of the program is built from
+// one of these, and the shell re-lays the main window from them on rotation.
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+namespace tallyfox {
+
+// Control id of items that have none (static labels, pictures).
+inline constexpr int kIdcStatic = 65535;
+
+enum class ControlKind {
+  PushButton,
+  CheckBox,     // toggles itself when clicked
+  RadioButton,  // automatic: the group keeps one selected
+  Edit,
+  StaticText,
+  Picture,  // static showing a bitmap resource
+  DropDownList,
+  ListBox,
+  ListView,
+  TabControl,
+};
+
+// Item styles; several combine.
+enum ItemStyle : std::uint32_t {
+  kStyleNone = 0,
+  kReadOnly = 1u << 0,
+  kDigitsOnly = 1u << 1,
+  kAlignRight = 1u << 2,
+  kAlignCenter = 1u << 3,
+  kSorted = 1u << 4,
+  kHidden = 1u << 5,
+  kDisabled = 1u << 6,
+  kGroup = 1u << 7,  // starts a group of radio buttons / tab-order group
+  kTabStop = 1u << 8,
+  kBorder = 1u << 9,
+  kAutoHScroll = 1u << 10,
+  kVScroll = 1u << 11,
+  kNotify = 1u << 12,  // list box reports selection changes
+  kNoIntegralHeight = 1u << 13,
+  kSingleSelection = 1u << 14,
+  kReportView = 1u << 15,  // list view in report mode with headings
+  kNoColumnHeader = 1u << 16,
+};
+
+constexpr std::uint32_t operator|(ItemStyle a, ItemStyle b) {
+  return static_cast<std::uint32_t>(a) | static_cast<std::uint32_t>(b);
+}
+constexpr std::uint32_t operator|(std::uint32_t a, ItemStyle b) {
+  return a | static_cast<std::uint32_t>(b);
+}
+
+// Rectangle in dialog units.
+struct DuRect {
+  int x = 0;
+  int y = 0;
+  int cx = 0;
+  int cy = 0;
+};
+
+struct ItemTemplate {
+  int id = kIdcStatic;
+  ControlKind kind = ControlKind::StaticText;
+  std::u16string_view caption;
+  DuRect rect;
+  std::uint32_t style = kStyleNone;
+  // Entries a list control starts with, in template order.
+  std::span<const std::u16string_view> entries = {};
+  // Bitmap resource shown by a Picture item.
+  int resource = 0;
+};
+
+enum DialogStyle : std::uint32_t {
+  kDialogChild = 1u << 0,      // a page: child window without caption or border
+  kDialogPopup = 1u << 1,      // a top-level window with a caption
+  kDialogCaptionOk = 1u << 2,  // the caption carries the OK button
+};
+
+struct DialogTemplate {
+  int number = 0;
+  int cx = 0;  // size in dialog units
+  int cy = 0;
+  std::u16string_view caption;
+  std::u16string_view fontName = u"MS Shell Dlg";
+  int pointSize = 8;
+  std::uint32_t style = kDialogPopup;
+  std::span<const ItemTemplate> items;
+};
+
+// The template with this number, or nullptr when the program has none.
+const DialogTemplate* FindTemplate(int number);
+
+// Every template of the program, in ascending number.
+std::span<const DialogTemplate* const> AllTemplates();
+
+}  // namespace tallyfox

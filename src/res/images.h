@@ -1,0 +1,13 @@
+#pragma once
+
+#include <span>
+
+namespace tallyfox {
+
+inline constexpr int kIconApplication = 128;  // 48 x 48
+inline constexpr int kBitmapAbout = 135;      // 55 x 62
+
+// The PNG bytes of an image resource, empty when there is none.
+std::span<const unsigned char> ImageResource(int number);
+
+}  // namespace tallyfox

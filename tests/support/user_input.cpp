@@ -1,0 +1,95 @@
+#include "support/user_input.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+#include <QTreeWidget>
+
+#include "platform/widgets.h"
+
+namespace tallyfox::testing {
+namespace {
+
+template <class W>
+W* WidgetOf(const Dialog& dialog, int id) {
+  auto* widget = dynamic_cast<W*>(dialog.Item(id).widget());
+  EXPECT_NE(widget, nullptr) << "control " << id << " is not of the expected kind";
+  return widget;
+}
+
+}  // namespace
+
+void Click(const Dialog& dialog, int id) {
+  auto* button = WidgetOf<QAbstractButton>(dialog, id);
+  if (button == nullptr) return;
+  EXPECT_TRUE(button->isEnabled()) << "clicking disabled control " << id;
+  QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void TypeInto(const Dialog& dialog, int id, std::u16string_view text) {
+  auto* edit = WidgetOf<QLineEdit>(dialog, id);
+  if (edit == nullptr) return;
+  edit->setFocus();
+  edit->selectAll();
+  if (text.empty()) {
+    QTest::keyClick(edit, Qt::Key_Delete);
+  } else {
+    QTest::keyClicks(edit, ToQString(text));
+  }
+}
+
+void ChooseEntry(const Dialog& dialog, int id, int index) {
+  QWidget* widget = dialog.Item(id).widget();
+  if (auto* combo = dynamic_cast<QComboBox*>(widget)) {
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
+  } else if (auto* list = dynamic_cast<QListWidget*>(widget)) {
+    list->setCurrentRow(index);
+  } else {
+    ADD_FAILURE() << "control " << id << " has no entries to choose";
+  }
+}
+
+void ChooseEntry(const Dialog& dialog, int id, std::u16string_view text) {
+  const auto& list = dynamic_cast<const ListControl&>(dialog.Item(id));
+  const int index = list.FindExact(text);
+  ASSERT_GE(index, 0) << "no entry " << ToQString(text).toStdString() << " in control " << id;
+  ChooseEntry(dialog, id, index);
+}
+
+void SelectTab(const Dialog& dialog, int id, int index) {
+  auto* tabs = WidgetOf<TabControlWidget>(dialog, id);
+  if (tabs == nullptr) return;
+  QTabBar* bar = tabs->tabBar();
+  QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+}
+
+void SelectRow(const Dialog& dialog, int listViewId, int row) {
+  auto* view = WidgetOf<QTreeWidget>(dialog, listViewId);
+  if (view == nullptr) return;
+  view->setCurrentItem(view->topLevelItem(row));
+}
+
+void ToggleTick(const Dialog& dialog, int listViewId, int row) {
+  auto* view = WidgetOf<QTreeWidget>(dialog, listViewId);
+  if (view == nullptr) return;
+  QTreeWidgetItem* item = view->topLevelItem(row);
+  item->setCheckState(0, item->checkState(0) == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+}
+
+void CloseWithCaptionOk(const Dialog& dialog) { dialog.widget()->close(); }
+
+void PressEscape(const Dialog& dialog) {
+  QWidget* target = dialog.widget()->focusWidget();
+  QTest::keyClick(target != nullptr ? target : dialog.widget(), Qt::Key_Escape);
+}
+
+void ExpectScriptMet(const UiScript& script) {
+  for (const std::string& failure : script.Failures()) ADD_FAILURE() << failure;
+}
+
+}  // namespace tallyfox::testing

@@ -1,0 +1,29 @@
+#pragma once
+
+// Acts on a window's controls the way a user would, through the same Qt
+// signals that real input makes: by control id, never by coordinates.
+
+#include <string>
+#include <string_view>
+
+#include "platform/dialog.h"
+#include "platform/test_seam.h"
+
+namespace tallyfox::testing {
+
+void Click(const Dialog& dialog, int id);
+// Types into an edit after selecting all it holds, so the typing replaces it.
+void TypeInto(const Dialog& dialog, int id, std::u16string_view text);
+void ChooseEntry(const Dialog& dialog, int id, int index);
+void ChooseEntry(const Dialog& dialog, int id, std::u16string_view text);
+void SelectTab(const Dialog& dialog, int id, int index);
+void SelectRow(const Dialog& dialog, int listViewId, int row);
+void ToggleTick(const Dialog& dialog, int listViewId, int row);
+// The close button in the caption: the handheld's caption OK button.
+void CloseWithCaptionOk(const Dialog& dialog);
+void PressEscape(const Dialog& dialog);
+
+// Adds a test failure for everything that went against the script.
+void ExpectScriptMet(const UiScript& script);
+
+}  // namespace tallyfox::testing
