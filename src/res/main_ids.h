@@ -1,0 +1,12 @@
+#pragma once
+
+// The main window: the tab control that carries the five pages.
+
+namespace tallyfox {
+
+inline constexpr int kIddMainPortrait = 102;
+inline constexpr int kIddMainLandscape = 103;
+
+inline constexpr int kIdcTabControl = 1001;
+
+}  // namespace tallyfox

@@ -1,0 +1,65 @@
+#pragma once
+
+// Builders for template items, so that each template reads as a list of
+// controls with the styles a dialog editor gives them by default.
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+#include "res/dialog_template.h"
+#include "res/tax_control_ids.h"
+
+namespace tallyfox::tmpl {
+
+inline constexpr int kLabelHeight = 8;
+inline constexpr std::uint32_t kEditStyle = kBorder | kAutoHScroll | kTabStop;
+inline constexpr std::uint32_t kDropDownStyle = kVScroll | kTabStop;
+
+constexpr ItemTemplate Item(int id, ControlKind kind, std::u16string_view caption, DuRect rect,
+                            std::uint32_t style) {
+  return {.id = id, .kind = kind, .caption = caption, .rect = rect, .style = style};
+}
+
+constexpr ItemTemplate Label(std::u16string_view text, DuRect rect,
+                             std::uint32_t style = kStyleNone) {
+  return Item(kIdcStatic, ControlKind::StaticText, text, rect, style);
+}
+
+constexpr ItemTemplate Button(int id, std::u16string_view caption, DuRect rect) {
+  return Item(id, ControlKind::PushButton, caption, rect, kTabStop);
+}
+
+constexpr ItemTemplate CheckBox(int id, std::u16string_view caption, DuRect rect,
+                                std::uint32_t extra = kStyleNone) {
+  return Item(id, ControlKind::CheckBox, caption, rect, kTabStop | extra);
+}
+
+constexpr ItemTemplate Edit(int id, DuRect rect, std::uint32_t extra = kStyleNone) {
+  return Item(id, ControlKind::Edit, {}, rect, kEditStyle | extra);
+}
+
+// The height of a drop-down list is its height when opened.
+constexpr ItemTemplate DropDown(int id, DuRect rect, std::span<const std::u16string_view> entries,
+                                std::uint32_t extra = kStyleNone) {
+  ItemTemplate item = Item(id, ControlKind::DropDownList, {}, rect, kDropDownStyle | extra);
+  item.entries = entries;
+  return item;
+}
+
+constexpr ItemTemplate WithTaxBox(DuRect rect) { return CheckBox(kIdcWithTax, u"With tax", rect); }
+
+constexpr ItemTemplate FoodBox(DuRect rect, std::uint32_t extra = kStyleNone) {
+  return CheckBox(kIdcFood, u"Food", rect, extra);
+}
+
+// Shows the state code at run time.
+constexpr ItemTemplate StateButton(DuRect rect) { return Button(kIdcStateButton, u"...", rect); }
+
+// Pages are children of the tab control: no caption, no border.
+constexpr DialogTemplate Page(int number, int cx, int cy, std::span<const ItemTemplate> items) {
+  return {
+      .number = number, .cx = cx, .cy = cy, .caption = {}, .style = kDialogChild, .items = items};
+}
+
+}  // namespace tallyfox::tmpl

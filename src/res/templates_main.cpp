@@ -1,0 +1,34 @@
+#include "res/main_ids.h"
+#include "res/template_builders.h"
+#include "res/template_registry.h"
+
+namespace tallyfox::tmpl {
+namespace {
+
+// The pages are separate child dialogs; the main window holds the tab strip only.
+constexpr ItemTemplate TabControl(DuRect rect) {
+  return Item(kIdcTabControl, ControlKind::TabControl, {}, rect, kStyleNone);
+}
+
+constexpr ItemTemplate kPortraitItems[] = {TabControl({1, 0, 158, 167})};
+constexpr ItemTemplate kLandscapeItems[] = {TabControl({2, 0, 209, 129})};
+
+constexpr std::uint32_t kMainStyle = kDialogPopup | kDialogCaptionOk;
+
+}  // namespace
+
+constexpr DialogTemplate kMainPortrait = {.number = kIddMainPortrait,
+                                          .cx = 160,
+                                          .cy = 170,
+                                          .caption = u"Tallyfox",
+                                          .style = kMainStyle,
+                                          .items = kPortraitItems};
+
+constexpr DialogTemplate kMainLandscape = {.number = kIddMainLandscape,
+                                           .cx = 214,
+                                           .cy = 130,
+                                           .caption = u"Tallyfox",
+                                           .style = kMainStyle,
+                                           .items = kLandscapeItems};
+
+}  // namespace tallyfox::tmpl

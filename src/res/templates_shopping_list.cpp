@@ -1,0 +1,118 @@
+#include <array>
+
+#include "res/shoplist_ids.h"
+#include "res/template_builders.h"
+#include "res/template_registry.h"
+
+namespace tallyfox::tmpl {
+namespace {
+
+constexpr int kButtonPitch = 28;
+
+struct ShoppingListLayout {
+  int buttonsX;
+  int buttonsY;
+  DuRect table;
+  DuRect title;
+  DuRect tax;
+  DuRect total;
+  std::uint32_t totalsAlign;
+  DuRect withTax;
+  DuRect stateButton;
+  DuRect food;
+};
+
+constexpr std::array<ItemTemplate, 10> ShoppingListItems(const ShoppingListLayout& at) {
+  const auto button = [&](int i) {
+    return DuRect{at.buttonsX + i * kButtonPitch, at.buttonsY, 25, 12};
+  };
+  return {
+      Button(kIdcShoppingListAdd, u"Add", button(0)),
+      Button(kIdcShoppingListDelete, u"Del", button(1)),
+      Button(kIdcShoppingListEdit, u"Edit", button(2)),
+      Item(kIdcShoppingListTable, ControlKind::ListView, {}, at.table,
+           kReportView | kSingleSelection | kBorder | kTabStop),
+      Item(kIdcShoppingListTitle, ControlKind::StaticText, u"Static", at.title, kStyleNone),
+      Item(kIdcShoppingListTax, ControlKind::StaticText, u"9999999.99", at.tax, at.totalsAlign),
+      Item(kIdcShoppingListTotal, ControlKind::StaticText, u"99999999.99", at.total,
+           at.totalsAlign),
+      WithTaxBox(at.withTax),
+      StateButton(at.stateButton),
+      // Never shown: the list's tax always uses the general rate.
+      FoodBox(at.food, kHidden),
+  };
+}
+
+constexpr auto kPortraitItems = ShoppingListItems({
+    .buttonsX = 74,
+    .buttonsY = 6,
+    .table = {5, 25, 150, 115},
+    .title = {6, 8, 55, 8},
+    .tax = {73, 143, 74, 8},
+    .total = {71, 153, 76, 8},
+    .totalsAlign = kAlignRight,
+    .withTax = {6, 144, 41, 10},
+    .stateButton = {50, 144, 14, 10},
+    .food = {6, 154, 30, 10},
+});
+
+constexpr auto kLandscapeItems = ShoppingListItems({
+    .buttonsX = 72,
+    .buttonsY = 2,
+    .table = {1, 17, 152, 96},
+    .title = {4, 4, 55, 8},
+    .tax = {155, 42, 56, 8},
+    .total = {155, 52, 56, 8},
+    .totalsAlign = kStyleNone,
+    .withTax = {155, 21, 41, 10},
+    .stateButton = {197, 21, 14, 10},
+    .food = {160, 2, 30, 10},
+});
+
+// Template order; the box sorts them itself.
+constexpr std::u16string_view kCatalogs[] = {
+    u"apparel", u"food",     u"toys",   u"electronics", u"baby",  u"home",    u"bedding",
+    u"beauty",  u"pharmacy", u"sports", u"grocery",     u"books", u"outdoor",
+};
+
+constexpr ItemTemplate kItemEditItems[] = {
+    Label(u"Name", {10, 7, 19, kLabelHeight}),
+    Edit(kIdcItemEditName, {31, 4, 112, 12}),
+    Label(u"Qty", {10, 24, 13, kLabelHeight}),
+    Edit(kIdcItemEditQty, {31, 22, 32, 12}, kDigitsOnly),
+    Label(u"Unit Price", {67, 24, 34, kLabelHeight}),
+    Edit(kIdcItemEditUnitPrice, {102, 22, 41, 12}),
+    Label(u"Catalog", {72, 42, 26, kLabelHeight}),
+    DropDown(kIdcItemEditCatalog, {102, 39, 41, 76}, kCatalogs, kSorted),
+    Button(kIdcItemEditSaveAndNew, u"Save && New", {20, 57, 47, 13}),
+    Button(kIdcItemEditSaveAndExit, u"Save && Exit", {89, 57, 47, 13}),
+};
+
+// Unlike the other modal dialogs, the template does not ask for the caption
+// OK button itself; the shell adds it to every dialog anyway.
+constexpr std::uint32_t kShoppingListStyle = kDialogPopup;
+
+}  // namespace
+
+constexpr DialogTemplate kShoppingListPortrait = {.number = kIddShoppingListPortrait,
+                                                  .cx = 162,
+                                                  .cy = 167,
+                                                  .caption = u"Shopping List",
+                                                  .style = kShoppingListStyle,
+                                                  .items = kPortraitItems};
+
+constexpr DialogTemplate kShoppingListLandscape = {.number = kIddShoppingListLandscape,
+                                                   .cx = 214,
+                                                   .cy = 117,
+                                                   .caption = u"Shopping List",
+                                                   .style = kShoppingListStyle,
+                                                   .items = kLandscapeItems};
+
+constexpr DialogTemplate kItemEdit = {.number = kIddItemEdit,
+                                      .cx = 156,
+                                      .cy = 103,
+                                      .caption = u"Item Edit",
+                                      .style = kDialogPopup | kDialogCaptionOk,
+                                      .items = kItemEditItems};
+
+}  // namespace tallyfox::tmpl
