@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Sets up, builds and installs Tallyfox into the per-user application folder
+# (~/.local/share/tallyfox, with a link in ~/.local/bin), then starts it.
+# The data files already there (tax.ini, exrate.dat, lists) are kept.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/setup.sh build/release -DCMAKE_BUILD_TYPE=Release -DTALLYFOX_TESTS=OFF \
+  -DCMAKE_INSTALL_PREFIX="$HOME/.local"
+cmake --build build/release
+cmake --install build/release > /dev/null
+exec "$HOME/.local/share/tallyfox/tallyfox"

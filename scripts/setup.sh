@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs what building and testing Tallyfox needs on Debian 12, when it is
+# missing, and configures a build folder.
+#   scripts/setup.sh BUILD_DIR [extra cmake arguments...]
+set -euo pipefail
+
+packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
+          locales)
+
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$package")
+  fi
+done
+
+as_root() {
+  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+if [ "${#missing[@]}" -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  as_root apt-get update -qq
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
+fi
+
+build_dir=$1
+shift
+cmake -S "$(dirname "$0")/.." -B "$build_dir" -G Ninja "$@"
