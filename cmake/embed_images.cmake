@@ -2,7 +2,7 @@
 # by the resource number that starts its file name ("128_icon.png").
 set(body "")
 set(table "")
-separate_arguments(images NATIVE_COMMAND "${IMAGES}")
+string(REPLACE "|" ";" images "${IMAGES}")
 foreach(image IN LISTS images)
   get_filename_component(name ${image} NAME_WE)
   string(REGEX MATCH "^[0-9]+" number ${name})

@@ -292,6 +292,7 @@ int ListView::InsertColumn(int index, std::u16string_view heading, int width, Co
       }
     }
   }
+  view->header()->setSectionHidden(at, false);
   QTreeWidgetItem* header = view->headerItem();
   header->setText(at, ToQString(heading));
   header->setData(at, Qt::UserRole, static_cast<int>(align));
@@ -322,6 +323,7 @@ bool ListView::DeleteColumn(int index) {
     // A tree always has one column; an empty unmarked heading stands for none.
     header->setText(0, QString());
     header->setData(0, Qt::UserRole, QVariant());
+    view->header()->setSectionHidden(0, true);
   } else {
     view->setColumnCount(count - 1);
   }

@@ -108,6 +108,7 @@ ListViewWidget::ListViewWidget(QWidget* parent) : QTreeWidget(parent) {
   header()->setSectionsMovable(false);
   setItemDelegate(new RowBackgroundDelegate(this));
   headerItem()->setText(0, QString());
+  header()->setSectionHidden(0, true);  // a tree always has a column; none is shown yet
 }
 
 namespace {
