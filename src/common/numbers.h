@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Numbers are read and written here alone, never through the C library's
+// locale: under a decimal-comma locale strtod() reads 8.25 as 8 and printf()
+// writes 8,25.
+
+namespace tallyfox {
+
+// The longest leading decimal number, as strtod() reads it in the C locale
+// (white space, sign, digits with an optional point, optional exponent), but
+// without hexadecimal, inf or nan. 0 where there is no number; a non-ASCII
+// character ends the number. Out of range gives +-infinity or +-0.
+double ReadNumber(std::u16string_view text);
+
+// As atoi(): white space, sign, digits; clamped to the range of int.
+int ReadInteger(std::u16string_view text);
+
+// The texts of "%.2f", "%.4f", "%g" and "%d" in the C locale. Exact ties
+// round to even.
+std::u16string FormatFixed2(double value);
+std::u16string FormatFixed4(double value);
+std::u16string FormatGeneral(double value);
+std::u16string FormatInteger(int value);
+
+}  // namespace tallyfox

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tallyfox {
+
+// White space as the C locale's isspace() knows it: space, \t, \n, \v, \f, \r.
+constexpr bool IsSpace(char16_t c) { return c == u' ' || (c >= u'\t' && c <= u'\r'); }
+
+constexpr char16_t kReplacementCharacter = u'\uFFFD';
+
+// Unpaired surrogates become U+FFFD.
+std::string ToUtf8(std::u16string_view text);
+
+// Invalid sequences become U+FFFD, one for each maximal invalid part.
+std::u16string FromUtf8(std::string_view text);
+
+// Bytes outside ASCII become U+FFFD.
+std::u16string FromAscii(std::string_view text);
+
+// The first n code units, or all of a shorter text.
+std::u16string_view Left(std::u16string_view text, std::size_t n);
+
+// The maximal runs of characters that are not white space, in order.
+std::vector<std::u16string_view> SplitWords(std::u16string_view line);
+
+}  // namespace tallyfox
