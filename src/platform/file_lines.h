@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/files.h"
+
+namespace tallyfox {
+
+// Reads a UTF-16LE file line by line, a large block at a time. A line is
+// what comes before its LF (a CR stays part of it); a last line without LF
+// counts, and an odd byte at the very end is dropped.
+class Utf16LineReader {
+ public:
+  explicit Utf16LineReader(File& file);
+
+  // Nothing at the end of the file or when reading failed.
+  std::optional<std::u16string> ReadLine();
+  bool failed() const { return failed_; }
+
+ private:
+  bool Refill();
+
+  File& file_;
+  std::vector<std::byte> buffer_;
+  std::size_t position_ = 0;
+  std::size_t end_ = 0;
+  bool atEnd_ = false;
+  bool failed_ = false;
+};
+
+}  // namespace tallyfox

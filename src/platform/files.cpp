@@ -1,0 +1,215 @@
+#include "platform/files.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <utility>
+
+#include "common/text.h"
+
+namespace tallyfox {
+
+namespace {
+
+constexpr std::size_t kChunkBytes = 64 * 1024;
+
+int OpenFlags(OpenMode mode) {
+  switch (mode) {
+    case OpenMode::Read:
+      return O_RDONLY;
+    case OpenMode::ReadUpdate:
+      return O_RDWR;
+    case OpenMode::CreateTruncate:
+      return O_WRONLY | O_CREAT | O_TRUNC;
+    case OpenMode::CreateNew:
+      return O_WRONLY | O_CREAT | O_EXCL;
+    case OpenMode::OpenOrCreate:
+      return O_WRONLY | O_CREAT;
+    case OpenMode::AppendExisting:
+      return O_WRONLY | O_APPEND;
+  }
+  return O_RDONLY;
+}
+
+bool IsRegularFile(int descriptor) {
+  struct stat status;
+  return fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode);
+}
+
+std::vector<std::byte> EncodeUtf16Le(std::u16string_view text) {
+  std::vector<std::byte> bytes;
+  bytes.reserve(text.size() * 2);
+  for (const char16_t unit : text) {
+    bytes.push_back(static_cast<std::byte>(unit & 0xFF));
+    bytes.push_back(static_cast<std::byte>(unit >> 8));
+  }
+  return bytes;
+}
+
+// Makes a rename in `folder` survive a crash. Best effort: some file systems
+// cannot sync a folder, and the rename has already taken effect for readers.
+void SyncFolder(const std::filesystem::path& folder) {
+  const int descriptor =
+      open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (descriptor < 0) return;
+  fsync(descriptor);
+  close(descriptor);
+}
+
+bool IsRegularEntry(DIR* folder, const dirent& entry) {
+  if (entry.d_type == DT_REG) return true;
+  if (entry.d_type != DT_UNKNOWN && entry.d_type != DT_LNK) return false;
+  struct stat status;
+  return fstatat(dirfd(folder), entry.d_name, &status, 0) == 0 && S_ISREG(status.st_mode);
+}
+
+bool EndsWith(std::u16string_view text, std::u16string_view suffix) {
+  return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
+}
+
+}  // namespace
+
+File::File(int descriptor, std::filesystem::path path)
+    : descriptor_(descriptor), path_(std::move(path)) {}
+
+File::File(File&& other) noexcept
+    : descriptor_(std::exchange(other.descriptor_, -1)), path_(std::move(other.path_)) {}
+
+File& File::operator=(File&& other) noexcept {
+  if (this != &other) {
+    CloseQuietly();
+    descriptor_ = std::exchange(other.descriptor_, -1);
+    path_ = std::move(other.path_);
+  }
+  return *this;
+}
+
+File::~File() { CloseQuietly(); }
+
+void File::CloseQuietly() {
+  if (descriptor_ >= 0) close(std::exchange(descriptor_, -1));
+}
+
+std::optional<File> File::Open(const std::filesystem::path& path, OpenMode mode) {
+  if (FileFaultInjected(FileOperation::Open, path)) return std::nullopt;
+  // O_NONBLOCK keeps open() itself from waiting on a pipe; it means nothing
+  // for the regular files that are all we keep.
+  const int descriptor = open(path.c_str(), OpenFlags(mode) | O_CLOEXEC | O_NOCTTY | O_NONBLOCK,
+                              S_IRUSR | S_IWUSR | S_IRGRP | S_IWGRP | S_IROTH | S_IWOTH);
+  if (descriptor < 0) return std::nullopt;
+  File file(descriptor, path);
+  if (!IsRegularFile(descriptor)) return std::nullopt;
+  return file;
+}
+
+std::optional<std::size_t> File::Read(std::span<std::byte> buffer) {
+  if (FileFaultInjected(FileOperation::Read, path_)) return std::nullopt;
+  std::size_t total = 0;
+  while (total < buffer.size()) {
+    const ssize_t count = read(descriptor_, buffer.data() + total, buffer.size() - total);
+    if (count < 0 && errno == EINTR) continue;
+    if (count < 0) return std::nullopt;
+    if (count == 0) break;
+    total += static_cast<std::size_t>(count);
+  }
+  return total;
+}
+
+bool File::Write(std::span<const std::byte> bytes) {
+  if (FileFaultInjected(FileOperation::Write, path_)) return false;
+  std::size_t total = 0;
+  while (total < bytes.size()) {
+    const ssize_t count = write(descriptor_, bytes.data() + total, bytes.size() - total);
+    if (count < 0 && errno == EINTR) continue;
+    if (count <= 0) return false;
+    total += static_cast<std::size_t>(count);
+  }
+  return true;
+}
+
+bool File::WriteText(std::u16string_view text) { return Write(EncodeUtf16Le(text)); }
+
+bool File::Flush() {
+  if (FileFaultInjected(FileOperation::Flush, path_)) return false;
+  return fsync(descriptor_) == 0;
+}
+
+bool File::Close() {
+  if (descriptor_ < 0) return false;
+  const bool failed = FileFaultInjected(FileOperation::Close, path_);
+  // No retry on EINTR: Linux has released the descriptor by then.
+  return close(std::exchange(descriptor_, -1)) == 0 && !failed;
+}
+
+std::optional<std::vector<std::byte>> ReadWholeFile(const std::filesystem::path& path,
+                                                    std::size_t maxBytes) {
+  std::optional<File> file = File::Open(path, OpenMode::Read);
+  if (!file) return std::nullopt;
+  // Grows chunk by chunk, so a generous limit costs nothing for a small file.
+  std::vector<std::byte> contents;
+  while (contents.size() < maxBytes) {
+    const std::size_t held = contents.size();
+    const std::size_t wanted = std::min(kChunkBytes, maxBytes - held);
+    contents.resize(held + wanted);
+    const std::optional<std::size_t> count = file->Read(std::span(contents).subspan(held));
+    if (!count) return std::nullopt;
+    contents.resize(held + *count);
+    if (*count < wanted) break;
+  }
+  return contents;
+}
+
+bool ReplaceFile(const std::filesystem::path& replacement, const std::filesystem::path& target) {
+  if (FileFaultInjected(FileOperation::Replace, target)) return false;
+  // The new contents must be on the disk before the name points at them.
+  std::optional<File> written = File::Open(replacement, OpenMode::Read);
+  if (!written || !written->Flush()) return false;
+  written->Close();
+  if (rename(replacement.c_str(), target.c_str()) != 0) return false;
+  SyncFolder(target.parent_path());
+  return true;
+}
+
+bool RemoveFile(const std::filesystem::path& path) {
+  if (FileFaultInjected(FileOperation::Remove, path)) return false;
+  return unlink(path.c_str()) == 0;
+}
+
+bool FileExists(const std::filesystem::path& path) {
+  struct stat status;
+  return lstat(path.c_str(), &status) == 0;
+}
+
+std::vector<std::u16string> ListFilesWithSuffix(const std::filesystem::path& folder,
+                                                std::u16string_view suffix) {
+  std::vector<std::u16string> names;
+  if (FileFaultInjected(FileOperation::List, folder)) return names;
+  DIR* listing = opendir(folder.empty() ? "." : folder.c_str());
+  if (listing == nullptr) return names;
+  while (const dirent* entry = readdir(listing)) {
+    const std::string_view bytes = entry->d_name;
+    std::u16string name = FromUtf8(bytes);
+    if (EndsWith(name, suffix) && ToUtf8(name) == bytes && IsRegularEntry(listing, *entry)) {
+      names.push_back(std::move(name));
+    }
+  }
+  closedir(listing);
+  return names;
+}
+
+std::optional<std::filesystem::path> PathInFolder(const std::filesystem::path& folder,
+                                                  std::u16string_view fileName) {
+  const std::string bytes = ToUtf8(fileName);
+  const bool plain = !fileName.empty() && fileName != u"." && fileName != u".." &&
+                     bytes.find_first_of(std::string_view("/\0", 2)) == std::string::npos &&
+                     FromUtf8(bytes) == fileName;
+  if (!plain) return std::nullopt;
+  return folder / std::filesystem::path(bytes);
+}
+
+}  // namespace tallyfox
