@@ -17,6 +17,7 @@
 #include "res/main_ids.h"
 #include "res/shoplist_ids.h"
 #include "res/tax_setup_ids.h"
+#include "tax/tax_setup_dialog.h"
 
 namespace {
 
@@ -73,6 +74,19 @@ void RenderDialog(int templateNumber, const std::string& name, const std::filesy
   Dialog(templateNumber).DoModal();
 }
 
+// Tax Setup as the state button opens it, over the CA setting: AK selected.
+void RenderTaxSetup(const std::filesystem::path& out, const std::filesystem::path& appFolder) {
+  tallyfox::ProgramValues values;
+  values.appFolder = appFolder;
+  values.taxSetting.stateCode = u"CA";
+  tallyfox::UiScript script;
+  script.ExpectDialog(tallyfox::kIddTaxSetup, [&](Dialog& dialog) {
+    Save(dialog, out / "tax-setup.png");
+    dialog.EndDialog(tallyfox::kIdCancel);
+  });
+  tallyfox::RunTaxSetup(values);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -89,7 +103,7 @@ int main(int argc, char** argv) {
   for (const PageSet& set : {PageSet{"portrait", {480, 640, 0}}, PageSet{"landscape", {640, 480, 90}}}) {
     RenderMainWindow(set, out, appFolder);
   }
-  RenderDialog(tallyfox::kIddTaxSetup, "tax-setup", out);
+  RenderTaxSetup(out, appFolder);
   RenderDialog(tallyfox::kIddAddList, "add-list", out);
   RenderDialog(tallyfox::kIddShoppingListPortrait, "shopping-list-portrait", out);
   RenderDialog(tallyfox::kIddShoppingListLandscape, "shopping-list-landscape", out);
