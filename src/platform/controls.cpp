@@ -1,6 +1,7 @@
 #include "platform/controls.h"
 
 #include <QAbstractButton>
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -132,7 +133,17 @@ PixelRect Control::Rect() const {
 bool CheckBox::IsChecked() const { return As<QAbstractButton>(widget())->isChecked(); }
 void CheckBox::SetChecked(bool checked) { As<QAbstractButton>(widget())->setChecked(checked); }
 bool RadioButton::IsChecked() const { return As<QAbstractButton>(widget())->isChecked(); }
-void RadioButton::SetChecked(bool checked) { As<QAbstractButton>(widget())->setChecked(checked); }
+
+void RadioButton::SetChecked(bool checked) {
+  auto* button = As<QAbstractButton>(widget());
+  // An exclusive group refuses to uncheck its checked button; a group with
+  // none checked is a state the windows may ask for.
+  QButtonGroup* group = button->group();
+  const bool unlock = !checked && group != nullptr && group->exclusive();
+  if (unlock) group->setExclusive(false);
+  button->setChecked(checked);
+  if (unlock) group->setExclusive(true);
+}
 
 void Edit::SetReadOnly(bool readOnly) { As<QLineEdit>(widget())->setReadOnly(readOnly); }
 bool Edit::IsReadOnly() const { return As<QLineEdit>(widget())->isReadOnly(); }
