@@ -1,0 +1,15 @@
+#include "shoplist/striped_rows.h"
+
+namespace tallyfox {
+
+void DrawStripedRows(Notification& notification) {
+  notification.result = kDrawDoDefault;
+  if (notification.drawStage == kDrawPrePaint) {
+    notification.result = kDrawNotifyItemDraw;
+  } else if (notification.drawStage == kDrawItemPrePaint) {
+    notification.textBackground =
+        notification.item % 2 != 0 ? kOddRowBackground : kEvenRowBackground;
+  }
+}
+
+}  // namespace tallyfox
