@@ -1,0 +1,187 @@
+#include "converter/exchange_rates.h"
+
+#include <cmath>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "common/numbers.h"
+#include "common/text.h"
+#include "platform/file_lines.h"
+#include "platform/files.h"
+
+namespace tallyfox {
+namespace {
+
+// The refill list lacks the franc and the mark, which sit here in the
+// start-up list.
+constexpr std::int32_t kFirstDroppedCurrency = 9;
+constexpr std::int32_t kDroppedCurrencies = 2;
+
+constexpr auto kRefillCurrencies = [] {
+  std::array<std::u16string_view, kStartupCurrencies.size() - kDroppedCurrencies> refill{};
+  std::size_t next = 0;
+  for (std::int32_t i = 0; i < static_cast<std::int32_t>(kStartupCurrencies.size()); ++i) {
+    if (i < kFirstDroppedCurrency || i >= kFirstDroppedCurrency + kDroppedCurrencies) {
+      refill[next++] = kStartupCurrencies[static_cast<std::size_t>(i)];
+    }
+  }
+  return refill;
+}();
+
+// Readers of the file have always taken at most nine characters of a rate.
+constexpr std::size_t kMaxRateChars = 9;
+constexpr std::u16string_view kHeader = u"\uFEFF";
+constexpr std::u16string_view kFieldGap = u"  ";
+constexpr char16_t kLineEnd = u'\n';
+
+struct RateLine {
+  std::u16string_view fromField;
+  std::u16string_view toField;
+  std::u16string_view rate;
+
+  bool IsPair(std::int32_t from, std::int32_t to) const {
+    return ReadInteger(fromField) == from && ReadInteger(toField) == to;
+  }
+};
+
+// Nothing for a line of fewer than three fields: it names no rate.
+std::optional<RateLine> ParseRateLine(std::u16string_view line) {
+  const std::vector<std::u16string_view> fields = SplitWords(line);
+  if (fields.size() < 3) return std::nullopt;
+  return RateLine{fields[0], fields[1], fields[2]};
+}
+
+std::u16string FormatRateLine(std::u16string_view from, std::u16string_view to,
+                              std::u16string_view rate) {
+  std::u16string line;
+  for (const std::u16string_view field : {from, to, rate}) {
+    line += field;
+    line += kFieldGap;
+  }
+  return line;
+}
+
+// The lines after the header; nothing when the file cannot be opened or read.
+std::optional<std::vector<std::u16string>> ReadDataLines(const std::filesystem::path& rateFile,
+                                                         OpenMode mode) {
+  std::optional<File> file = File::Open(rateFile, mode);
+  if (!file) return std::nullopt;
+  Utf16LineReader reader(*file);
+  reader.ReadLine();
+  std::vector<std::u16string> lines;
+  while (std::optional<std::u16string> line = reader.ReadLine()) lines.push_back(std::move(*line));
+  if (reader.failed()) return std::nullopt;
+  return lines;
+}
+
+struct StorableRate {
+  std::u16string rate;
+  std::u16string reverse;
+};
+
+// A rate whose text and reverse fit their field and read back as a positive
+// number; nothing for any other.
+std::optional<StorableRate> MakeStorableRate(std::u16string_view rateText) {
+  const std::vector<std::u16string_view> words = SplitWords(rateText);
+  if (words.size() != 1 || words[0].size() > kMaxRateChars) return std::nullopt;
+  const double rate = ReadNumber(words[0]);
+  if (!std::isfinite(rate) || rate <= 0) return std::nullopt;
+  std::u16string reverse = FormatFixed4(1 / rate);
+  if (reverse.size() > kMaxRateChars || !(ReadNumber(reverse) > 0)) return std::nullopt;
+  return StorableRate{std::u16string(words[0]), std::move(reverse)};
+}
+
+// Every old line keeps its place and its text but for the pair's own lines;
+// those the file lacks come at the end.
+std::u16string RewriteRateLines(const std::vector<std::u16string>& lines, std::int32_t from,
+                                std::int32_t to, const StorableRate& rate) {
+  std::u16string text(kHeader);
+  text += kLineEnd;
+  bool hasPair = false;
+  bool hasReverse = from == to;
+  for (const std::u16string& line : lines) {
+    const std::optional<RateLine> parsed = ParseRateLine(line);
+    if (parsed && parsed->IsPair(from, to)) {
+      text += FormatRateLine(parsed->fromField, parsed->toField, rate.rate);
+      hasPair = true;
+    } else if (parsed && parsed->IsPair(to, from)) {
+      text += FormatRateLine(parsed->fromField, parsed->toField, rate.reverse);
+      hasReverse = true;
+    } else {
+      text += line;
+    }
+    text += kLineEnd;
+  }
+  const std::u16string fromText = FormatInteger(from);
+  const std::u16string toText = FormatInteger(to);
+  if (!hasPair) text += FormatRateLine(fromText, toText, rate.rate) + kLineEnd;
+  if (!hasReverse) text += FormatRateLine(toText, fromText, rate.reverse) + kLineEnd;
+  return text;
+}
+
+bool WriteAndClose(File& file, std::u16string_view text) {
+  const bool written = file.WriteText(text) && file.Flush();
+  return file.Close() && written;
+}
+
+}  // namespace
+
+std::span<const std::u16string_view> CurrencyNames(CurrencyList list) {
+  if (list == CurrencyList::Refill) return kRefillCurrencies;
+  return kStartupCurrencies;
+}
+
+std::int32_t RateFilePosition(CurrencyList list, std::int32_t index) {
+  if (list == CurrencyList::Refill && index >= kFirstDroppedCurrency) {
+    return index + kDroppedCurrencies;
+  }
+  return index;
+}
+
+std::u16string ConvertCurrency(std::u16string_view valueText, double rate) {
+  return FormatFixed2(ReadNumber(valueText) * rate);
+}
+
+double ReadExchangeRate(const std::filesystem::path& rateFile, std::int32_t fromIndex,
+                        std::int32_t toIndex, Reporter& reporter) {
+  const std::optional<std::vector<std::u16string>> lines = ReadDataLines(rateFile, OpenMode::Read);
+  if (!lines) {
+    reporter.Report(u"Failed to open exchange rate file.");
+    return 0.0;
+  }
+  for (const std::u16string& line : *lines) {
+    const std::optional<RateLine> parsed = ParseRateLine(line);
+    if (parsed && parsed->IsPair(fromIndex, toIndex)) return ReadNumber(parsed->rate);
+  }
+  return fromIndex == toIndex ? 1.0 : 0.0;
+}
+
+bool StoreExchangeRate(const std::filesystem::path& rateFile,
+                       const std::filesystem::path& scratchFile, std::int32_t fromIndex,
+                       std::int32_t toIndex, std::u16string_view rateText, Reporter& reporter) {
+  const std::optional<StorableRate> rate = MakeStorableRate(rateText);
+  if (!rate) {
+    reporter.Report(kUnstorableRateMessage);
+    return false;
+  }
+  // Opened for updating so that a file the user made read-only stays as it is.
+  const std::optional<std::vector<std::u16string>> lines =
+      ReadDataLines(rateFile, OpenMode::ReadUpdate);
+  if (!lines) {
+    reporter.Report(u"Failed to open rate file.");
+    return false;
+  }
+  std::optional<File> scratch = File::Open(scratchFile, OpenMode::CreateTruncate);
+  if (!scratch) {
+    reporter.Report(u"Failed to create tmp file.");
+    return false;
+  }
+  const std::u16string text = RewriteRateLines(*lines, fromIndex, toIndex, *rate);
+  if (WriteAndClose(*scratch, text) && ReplaceFile(scratchFile, rateFile)) return true;
+  reporter.Report(u"Failed to update exchange rate file");
+  if (!RemoveFile(scratchFile)) reporter.Report(u"Failed to delete temp file");
+  return false;
+}
+
+}  // namespace tallyfox
