@@ -194,9 +194,15 @@ void ListControl::DeleteString(int index) {
   const QSignalBlocker quiet(widget());
   if (kind() == ControlKind::DropDownList) {
     As<QComboBox>(widget())->removeItem(index);
-  } else {
-    delete As<QListWidget>(widget())->takeItem(index);
+    return;
   }
+  auto* list = As<QListWidget>(widget());
+  const QListWidgetItem* entry = list->item(index);
+  const bool wasSelected = entry != nullptr && entry->isSelected();
+  delete list->takeItem(index);
+  // The handheld's list box is left with no selection when the selected
+  // entry goes; Qt would select the next one.
+  if (wasSelected) list->clearSelection();
 }
 
 void ListControl::ResetContent() {
