@@ -3,6 +3,9 @@
 // What the Sale and Discount pages share: the tax controls ("With tax",
 // "Food" and the state button) and the price box the shell focuses.
 
+#include <optional>
+#include <string>
+
 #include "platform/dialog.h"
 #include "tax/program_values.h"
 
@@ -21,10 +24,24 @@ class CalculatorPage : public Dialog {
   // Runs when the window is created: the tax controls' first state, then the
   // state code on the state button.
   void InitTaxControls();
+  // The rate for "Calc" from the tax controls; nothing, once the user has
+  // been told, when tax is asked for but no state is chosen.
+  std::optional<double> RateForCalc();
+
+  bool Route(Notification& notification) override;
 
   ProgramValues& values_;
 
  private:
+  void OnWithTaxClicked();
+  void OnStateButtonClicked();
+  // A disabled "Food" is also clear: food counts only with tax.
+  void EnableFood(bool enable);
+  // The code as the state button shows it, which is what the page computes with.
+  std::u16string ShownStateCode() const;
+
+  static const MessageEntry<CalculatorPage> kMessageMap[];
+
   int firstPriceId_;
 };
 
