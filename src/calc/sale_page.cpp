@@ -1,9 +1,23 @@
 #include "calc/sale_page.h"
 
+#include <array>
+
+#include "calc/sale_sums.h"
+
 namespace tallyfox {
+
+const MessageEntry<CDialogTab2> CDialogTab2::kMessageMap[] = {
+    {kIdcSaleCalc, Notify::Clicked, &CDialogTab2::OnCalc},
+    {kIdcSaleClear, Notify::Clicked, &CDialogTab2::OnClear},
+};
 
 CDialogTab2::CDialogTab2(ProgramValues& values, int templateNumber)
     : CalculatorPage(values, templateNumber, kIdcSaleFirstPrice) {}
+
+bool CDialogTab2::Route(Notification& notification) {
+  return RouteThrough<CDialogTab2>(kMessageMap, *this, notification) ||
+         CalculatorPage::Route(notification);
+}
 
 bool CDialogTab2::OnInitDialog() {
   Dialog::OnInitDialog();
@@ -19,6 +33,29 @@ void CDialogTab2::ResetRows() {
     SetItemText(kSaleQtyIds[row], u"1");
     SetItemText(kSaleResultIds[row], u"0.00");
   }
+}
+
+// Results change only here and in "C"; the tax controls never recompute.
+void CDialogTab2::OnCalc() {
+  std::array<SaleRow, kSalePriceIds.size()> rows;
+  for (std::size_t row = 0; row < rows.size(); ++row) {
+    rows[row] = {ItemText(kSalePriceIds[row]), ItemText(kSalePercentIds[row]),
+                 ItemText(kSaleQtyIds[row])};
+  }
+  const std::optional<double> rate = RateForCalc();
+  if (!rate) return;
+  const SaleSums sums = SumSale(rows, *rate);
+  for (std::size_t row = 0; row < rows.size(); ++row) {
+    SetItemText(kSaleResultIds[row], sums.rowResults[row]);
+  }
+  SetItemText(kIdcSaleTax, sums.tax);
+  SetItemText(kIdcSaleTotal, sums.total);
+}
+
+void CDialogTab2::OnClear() {
+  ResetRows();
+  SetItemText(kIdcSaleTotal, u"");
+  SetItemText(kIdcSaleTax, u"");
 }
 
 }  // namespace tallyfox

@@ -16,6 +16,13 @@ class CDialogTab2 : public CalculatorPage {
 
  protected:
   bool OnInitDialog() override;
+  bool Route(Notification& notification) override;
+
+ private:
+  void OnCalc();
+  void OnClear();
+
+  static const MessageEntry<CDialogTab2> kMessageMap[];
 };
 
 class CDialogTab2L : public CDialogTab2 {
