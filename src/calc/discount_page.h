@@ -2,6 +2,8 @@
 
 // The "Discount" page: one price at every discount from 5% up.
 
+#include <cstddef>
+
 #include "calc/calculator_page.h"
 #include "res/calc_ids.h"
 
@@ -13,6 +15,14 @@ class CDialogTab1 : public CalculatorPage {
 
  protected:
   bool OnInitDialog() override;
+  bool Route(Notification& notification) override;
+
+ private:
+  void OnCalc();
+  // The fixed discounts that this page's template has room for.
+  std::size_t FixedDiscountCount() const;
+
+  static const MessageEntry<CDialogTab1> kMessageMap[];
 };
 
 class CDialogTab1L : public CDialogTab1 {
