@@ -2,6 +2,13 @@
 
 // The "Converter" page: units, currencies and shoe sizes.
 
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "converter/exchange_rates.h"
+#include "converter/units.h"
 #include "platform/dialog.h"
 #include "res/converter_ids.h"
 #include "tax/program_values.h"
@@ -13,7 +20,38 @@ class CDialogTab5 : public Dialog {
   explicit CDialogTab5(ProgramValues& values, int templateNumber = kIddConverterPortrait);
 
  protected:
+  bool OnInitDialog() override;
+  void DoDataExchange(DataExchange& dx) override;
+  bool Route(Notification& notification) override;
+
+  void OnCategoryChange();
+  // Converts at once on every keystroke in the value field and every change
+  // of unit.
+  void UpdateConversion();
+  void OnRateEdited();
+  void OnSetRate();
+  void DrawStripedRows(Notification& notification);
+
   ProgramValues& values_;
+
+ private:
+  void ClearUnitFields();
+  void ShowUnitFields(bool withRate);
+  void FillUnitLists(std::span<const std::u16string_view> entries);
+  void ReadSelections();
+  void ConvertCurrencyPair();
+  std::int32_t RatePosition(std::int32_t index) const;
+  bool IsLandscapePage() const;
+
+  static const MessageEntry<CDialogTab5> kMessageMap[];
+
+  std::u16string valueText_;
+  std::u16string resultText_;
+  std::u16string rateText_;
+  ConverterCategory converterCategory_ = ConverterCategory::Currency;
+  std::int32_t fromIndex_ = 0;
+  std::int32_t toIndex_ = 0;
+  CurrencyList currencyList_ = CurrencyList::Startup;
 };
 
 class CDialogTab5L : public CDialogTab5 {

@@ -192,7 +192,7 @@ TEST(UnitTablesTest, EveryFactorCellIsTheReferenceDouble) {
       const std::vector<std::string_view> cells = SplitCells(c.reference[from]);
       ASSERT_EQ(static_cast<std::int32_t>(cells.size()), units) << "row " << from;
       for (std::int32_t to = 0; to < units; ++to) {
-        SCOPED_TRACE(testing::Message() << "from " << from << " to " << to);
+        SCOPED_TRACE(::testing::Message() << "from " << from << " to " << to);
         const FactorCell expected = ParseCell(cells[to]);
         const FactorCell actual = table->At(from, to);
         ASSERT_EQ(actual.has_value(), expected.has_value());
@@ -344,7 +344,7 @@ TEST(UnitConversionTest, AnIndexOutsideTheListGivesZero) {
     SCOPED_TRACE(c.name);
     for (const auto& [from, to] : std::vector<std::pair<std::int32_t, std::int32_t>>{
              {-1, 0}, {0, -1}, {-1, -1}, {c.units, 0}, {0, c.units}, {INT32_MIN, INT32_MAX}}) {
-      SCOPED_TRACE(testing::Message() << from << " to " << to);
+      SCOPED_TRACE(::testing::Message() << from << " to " << to);
       EXPECT_EQ(ToUtf8(c.convert(from, to, u"5")), ToUtf8(c.zero));
     }
     EXPECT_NE(ToUtf8(c.convert(c.units - 1, 0, u"5")), ToUtf8(c.zero));
@@ -362,7 +362,7 @@ TEST(UnitConversionTest, EveryTemperatureFormulaRunsLeftToRight) {
   };
   for (std::int32_t from = 0; from < 5; ++from) {
     for (std::int32_t to = 0; to < 5; ++to) {
-      SCOPED_TRACE(testing::Message() << "from " << from << " to " << to);
+      SCOPED_TRACE(::testing::Message() << "from " << from << " to " << to);
       EXPECT_EQ(ToUtf8(ConvertTemperature(from, to, u"36.6")), ToUtf8(expected[from][to]));
     }
   }
