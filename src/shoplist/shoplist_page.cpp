@@ -1,8 +1,93 @@
 #include "shoplist/shoplist_page.h"
 
-namespace tallyfox {
+#include "platform/modal.h"
+#include "shoplist/add_list_dialog.h"
+#include "shoplist/list_store.h"
 
-CDialogTab4::CDialogTab4(ProgramValues& values, int templateNumber)
-    : Dialog(templateNumber), values_(values) {}
+namespace tallyfox {
+namespace {
+
+template <class ShopList>
+std::unique_ptr<CDlgShopList> MakeShopList(ProgramValues& values, ShoplistState& state) {
+  return std::make_unique<ShopList>(values, state);
+}
+
+}  // namespace
+
+const MessageEntry<CDialogTab4> CDialogTab4::kMessageMap[] = {
+    {kIdcShoplistListBox, Notify::SelChange, &CDialogTab4::OnSelChange},
+    {kIdcShoplistNew, Notify::Clicked, &CDialogTab4::OnNew},
+    {kIdcShoplistDelete, Notify::Clicked, &CDialogTab4::OnDelete},
+    {kIdcShoplistEdit, Notify::Clicked, &CDialogTab4::OnEdit},
+    {kIdcShoplistView, Notify::Clicked, &CDialogTab4::OnView},
+};
+
+CDialogTab4::CDialogTab4(ProgramValues& values)
+    : CDialogTab4(values, kIddShoplistPortrait, &MakeShopList<CDlgShopList>) {}
+
+CDialogTab4::CDialogTab4(ProgramValues& values, int templateNumber, ShopListFactory makeShopList)
+    : Dialog(templateNumber), values_(values), shopList_(makeShopList(values, state_)) {}
+
+CDialogTab4L::CDialogTab4L(ProgramValues& values)
+    : CDialogTab4(values, kIddShoplistLandscape, &MakeShopList<CDlgShopListL>) {}
+
+bool CDialogTab4::Route(Notification& notification) {
+  return RouteThrough<CDialogTab4>(kMessageMap, *this, notification) || Dialog::Route(notification);
+}
+
+bool CDialogTab4::OnInitDialog() {
+  Dialog::OnInitDialog();
+  MessageBoxReporter reporter(this);
+  ListBox& lists = ListBoxItem(kIdcShoplistListBox);
+  for (const std::u16string& name : ListStore(values_.appFolder, reporter).ListLists()) {
+    lists.AddString(name);
+  }
+  EnableListButtons(false);
+  return true;
+}
+
+void CDialogTab4::EnableListButtons(bool enable) {
+  for (int id : {kIdcShoplistDelete, kIdcShoplistEdit, kIdcShoplistView}) Item(id).Enable(enable);
+}
+
+void CDialogTab4::OnSelChange() { EnableListButtons(true); }
+
+void CDialogTab4::OnNew() {
+  CDlgAddList addList(values_, state_);
+  if (addList.DoModal() == kIdOk && addList.created()) {
+    ListBoxItem(kIdcShoplistListBox).AddString(state_.currentListName);
+  }
+}
+
+void CDialogTab4::OnDelete() {
+  ListBox& lists = ListBoxItem(kIdcShoplistListBox);
+  const int selected = lists.CurSel();
+  if (selected < 0) return;
+  if (MessageBox(this, u"Are you sure you want to delete selected item?", MessageButtons::YesNo) !=
+      MessageResult::Yes) {
+    return;
+  }
+  MessageBoxReporter reporter(this);
+  if (ListStore(values_.appFolder, reporter).DeleteList(lists.TextAt(selected))) {
+    lists.DeleteString(selected);
+    EnableListButtons(false);
+  }
+}
+
+void CDialogTab4::OnEdit() { OpenSelectedList(false); }
+void CDialogTab4::OnView() { OpenSelectedList(true); }
+
+void CDialogTab4::OpenSelectedList(bool viewOnly) {
+  const ListBox& lists = ListBoxItem(kIdcShoplistListBox);
+  const int selected = lists.CurSel();
+  if (selected < 0) return;
+  MessageBoxReporter reporter(this);
+  state_.currentListName = lists.TextAt(selected);
+  state_.currentListPath = ListStore(values_.appFolder, reporter)
+                               .ListPath(state_.currentListName)
+                               .value_or(std::filesystem::path());
+  shopList_->SetViewOnly(viewOnly);
+  shopList_->DoModal();
+}
 
 }  // namespace tallyfox

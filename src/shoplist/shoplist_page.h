@@ -1,24 +1,48 @@
 #pragma once
 
-// The "Shoplist" page: the names of all shopping lists.
+// The "Shoplist" page: the names of all shopping lists, to create, delete,
+// change ("Edit") or only look at and tick off ("View").
+
+#include <memory>
 
 #include "platform/dialog.h"
 #include "res/shoplist_ids.h"
+#include "shoplist/shoplist_state.h"
+#include "shoplist/shopping_list_dialog.h"
 #include "tax/program_values.h"
 
 namespace tallyfox {
 
 class CDialogTab4 : public Dialog {
  public:
-  explicit CDialogTab4(ProgramValues& values, int templateNumber = kIddShoplistPortrait);
+  explicit CDialogTab4(ProgramValues& values);
 
  protected:
+  using ShopListFactory = std::unique_ptr<CDlgShopList> (*)(ProgramValues&, ShoplistState&);
+  CDialogTab4(ProgramValues& values, int templateNumber, ShopListFactory makeShopList);
+
+  bool OnInitDialog() override;
+  bool Route(Notification& notification) override;
+
+ private:
+  void OnSelChange();
+  void OnNew();
+  void OnDelete();
+  void OnEdit();
+  void OnView();
+  void OpenSelectedList(bool viewOnly);
+  void EnableListButtons(bool enable);
+
+  static const MessageEntry<CDialogTab4> kMessageMap[];
+
   ProgramValues& values_;
+  ShoplistState state_;
+  std::unique_ptr<CDlgShopList> shopList_;
 };
 
 class CDialogTab4L : public CDialogTab4 {
  public:
-  explicit CDialogTab4L(ProgramValues& values) : CDialogTab4(values, kIddShoplistLandscape) {}
+  explicit CDialogTab4L(ProgramValues& values);
 };
 
 }  // namespace tallyfox

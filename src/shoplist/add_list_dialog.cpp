@@ -1,0 +1,46 @@
+#include "shoplist/add_list_dialog.h"
+
+#include "platform/modal.h"
+#include "res/shoplist_ids.h"
+#include "shoplist/list_store.h"
+
+namespace tallyfox {
+
+const MessageEntry<CDlgAddList> CDlgAddList::kMessageMap[] = {
+    {kIdcAddListCreate, Notify::Clicked, &CDlgAddList::OnCreate},
+    {kIdcAddListCancel, Notify::Clicked, &CDlgAddList::OnCancelClicked},
+};
+
+CDlgAddList::CDlgAddList(ProgramValues& values, ShoplistState& state)
+    : Dialog(kIddAddList), values_(values), state_(state) {}
+
+bool CDlgAddList::Route(Notification& notification) {
+  return RouteThrough<CDlgAddList>(kMessageMap, *this, notification) || Dialog::Route(notification);
+}
+
+void CDlgAddList::DoDataExchange(DataExchange& dx) { dx.Text(kIdcAddListName, name_); }
+
+void CDlgAddList::OnCreate() {
+  UpdateData(true);
+  if (name_.empty()) {
+    MessageBox(this, u"Please input the List Name.");
+    return;
+  }
+  state_.currentListName = name_;
+  MessageBoxReporter reporter(this);
+  ListStore store(values_.appFolder, reporter);
+  if (store.ListExists(name_)) {
+    MessageBox(this, u"List Name exists. Please input a different name.");
+    Edit& nameBox = EditItem(kIdcAddListName);
+    nameBox.SetFocus();
+    nameBox.SelectAll();
+    return;
+  }
+  if (!store.CreateList(name_)) return;
+  created_ = true;
+  EndDialog(kIdOk);
+}
+
+void CDlgAddList::OnCancelClicked() { EndDialog(kIdCancel); }
+
+}  // namespace tallyfox

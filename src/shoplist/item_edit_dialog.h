@@ -1,0 +1,60 @@
+#pragma once
+
+// "Item Edit": adds items to the open list (each saved item is appended to
+// the file at once) or corrects the quantity and unit price of one item,
+// which its owner then writes.
+
+#include <string>
+#include <string_view>
+
+#include "platform/dialog.h"
+#include "shoplist/shoplist_state.h"
+#include "tax/program_values.h"
+
+namespace tallyfox {
+
+class CDlgShopList;
+
+class CDlgItemEdit : public Dialog {
+ public:
+  enum class Mode { NewItem, Change };
+
+  CDlgItemEdit(ProgramValues& values, ShoplistState& state, CDlgShopList& owner);
+
+  // Set by the owner before each run.
+  void SetMode(Mode mode) { mode_ = mode; }
+  // Set when "Save && Exit" saved; the owner reads and clears it.
+  bool savedReport() const { return savedReport_; }
+  void ClearSavedReport() { savedReport_ = false; }
+
+ protected:
+  bool OnInitDialog() override;
+  void DoDataExchange(DataExchange& dx) override;
+  bool Route(Notification& notification) override;
+
+ private:
+  void OnSaveAndExit();
+  void OnSaveAndNew();
+
+  void ShowItemToChange();
+  void SelectCatalog(std::u16string_view catalog);
+  void ClearForm();
+  // Each shows its message and leaves the dialog as it is when it fails.
+  bool ReadFields();
+  bool NameIsNew();
+  bool TakeLinePrice();
+  bool AppendToList();
+  void Refuse(std::u16string_view message, int focusId);
+
+  static const MessageEntry<CDlgItemEdit> kMessageMap[];
+
+  ProgramValues& values_;
+  ShoplistState& state_;
+  CDlgShopList& owner_;
+  Mode mode_ = Mode::NewItem;
+  bool savedReport_ = false;
+  std::u16string quantityText_;
+  std::u16string unitPriceText_;
+};
+
+}  // namespace tallyfox

@@ -1,0 +1,276 @@
+#include "shoplist/shopping_list_dialog.h"
+
+#include <optional>
+#include <variant>
+
+#include "common/numbers.h"
+#include "common/text.h"
+#include "platform/modal.h"
+#include "res/tax_control_ids.h"
+#include "shoplist/striped_rows.h"
+#include "tax/tax_rates.h"
+#include "tax/tax_setup_dialog.h"
+
+namespace tallyfox {
+namespace {
+
+constexpr std::u16string_view kAskDelete = u"Are you sure you want to delete selected item?";
+constexpr std::u16string_view kSelectItem = u"Please select an item.";
+
+struct Column {
+  std::u16string_view heading;
+  int width;
+};
+constexpr Column kColumns[] = {{u"Name", 80}, {u"Qty", 30}, {u"Catalog", 60}, {u"Price", 55}};
+
+bool IsTickState(std::uint32_t state) {
+  const std::uint32_t tick = state & kRowTickMask;
+  return tick == kRowTicked || tick == kRowUnticked;
+}
+
+bool TickToggled(const Notification& change) {
+  return IsTickState(change.oldState) && IsTickState(change.newState) &&
+         (change.oldState & kRowTickMask) != (change.newState & kRowTickMask);
+}
+
+}  // namespace
+
+const MessageEntry<CDlgShopList> CDlgShopList::kMessageMap[] = {
+    {kIdcShoppingListAdd, Notify::Clicked, &CDlgShopList::OnAdd},
+    {kIdcShoppingListDelete, Notify::Clicked, &CDlgShopList::OnDelete},
+    {kIdcShoppingListEdit, Notify::Clicked, &CDlgShopList::OnChangeItem},
+    {kIdcStateButton, Notify::Clicked, &CDlgShopList::OnStateButton},
+    {kIdcWithTax, Notify::Clicked, &CDlgShopList::OnWithTax},
+    {kIdcShoppingListTable, Notify::ItemChanged, &CDlgShopList::OnRowChanged},
+    {kIdcShoppingListTable, Notify::CustomDraw, &CDlgShopList::OnDrawRows},
+};
+
+CDlgShopList::CDlgShopList(ProgramValues& values, ShoplistState& state, int templateNumber)
+    : Dialog(templateNumber), values_(values), state_(state), itemEdit_(values, state, *this) {}
+
+bool CDlgShopList::Route(Notification& notification) {
+  return RouteThrough<CDlgShopList>(kMessageMap, *this, notification) ||
+         Dialog::Route(notification);
+}
+
+bool CDlgShopList::OnInitDialog() {
+  Dialog::OnInitDialog();
+  ticksChanged_ = false;
+  subtotal_ = 0;
+  ShowStateCode();
+  SetItemText(kIdcShoppingListTitle, state_.currentListName);
+  SetUpTable();
+  LoadItems();
+  ButtonItem(kIdcShoppingListAdd).Enable(!viewOnly_);
+  EnableRowButtons(false);
+  // Showing the stored ticks is no change of them.
+  ticksChanged_ = false;
+  return true;
+}
+
+void CDlgShopList::SetUpTable() {
+  ListView& table = Table();
+  table.SetTickBoxes(true);
+  table.SetFullRowSelect(true);
+  for (int i = 0; i < static_cast<int>(std::size(kColumns)); ++i) {
+    table.InsertColumn(i, kColumns[i].heading, kColumns[i].width, ColumnAlign::Center);
+  }
+}
+
+void CDlgShopList::LoadItems() {
+  MessageBoxReporter reporter(this);
+  const std::optional<ListContents> contents = Store(reporter).ReadItems(state_.currentListName);
+  if (!contents) {
+    MessageBox(this, u"Failed to load list file.");
+    return;
+  }
+  for (const ListItem& item : contents->items) AppendRow(item);
+  subtotal_ = contents->subtotal;
+  ShowTotals();
+}
+
+void CDlgShopList::ShowStateCode() {
+  const std::u16string& code = values_.taxSetting.stateCode;
+  SetItemText(kIdcStateButton, code.empty() ? kNoStateCode : std::u16string_view(code));
+}
+
+std::u16string CDlgShopList::StateText() const {
+  return std::u16string(Left(ItemText(kIdcStateButton), kStateCodeMaxChars));
+}
+
+// With no state chosen there is no rate: "With tax" is cleared and the tax
+// is 0, so no tax from an earlier state stays on show.
+double CDlgShopList::RateInForce() {
+  CheckBox& withTax = CheckBoxItem(kIdcWithTax);
+  if (!withTax.IsChecked()) return 0;
+  const TaxRate rate = LookupTaxRate(StateText(), CheckBoxItem(kIdcFood).IsChecked(),
+                                     values_.taxSetting.customRateText);
+  if (const double* value = std::get_if<double>(&rate)) return *value;
+  withTax.SetChecked(false);
+  return 0;
+}
+
+void CDlgShopList::ShowTotals() {
+  const double tax = RateInForce() * subtotal_;
+  SetItemText(kIdcShoppingListTax, u"Tax:  " + FormatFixed2(tax));
+  SetItemText(kIdcShoppingListTotal, u"Total:  " + FormatFixed2(tax + subtotal_));
+}
+
+bool CDlgShopList::HasItemNamed(std::u16string_view name) const {
+  const ListView& table = Table();
+  for (int row = 0; row < table.ItemCount(); ++row) {
+    if (table.ItemText(row, 0) == name) return true;
+  }
+  return false;
+}
+
+void CDlgShopList::SetRowTexts(int row, const ListItem& item) {
+  ListView& table = Table();
+  int column = 0;
+  for (const std::u16string* text : {&item.name, &item.qty, &item.catalog, &item.price}) {
+    table.SetItemText(row, column++, *text);
+  }
+}
+
+void CDlgShopList::AppendRow(const ListItem& item) {
+  ListView& table = Table();
+  const int row = table.InsertItem(table.ItemCount(), item.name);
+  SetRowTexts(row, item);
+  table.SetTicked(row, item.checked);
+}
+
+ListItem CDlgShopList::RowItem(int row) const {
+  const ListView& table = Table();
+  return ListItem{table.IsTicked(row), table.ItemText(row, 0), table.ItemText(row, 1),
+                  table.ItemText(row, 2), table.ItemText(row, 3)};
+}
+
+std::vector<int> CDlgShopList::TickedPositions() const {
+  const ListView& table = Table();
+  std::vector<int> positions;
+  for (int row = 0; row < table.ItemCount(); ++row) {
+    if (table.IsTicked(row)) positions.push_back(row + 1);
+  }
+  return positions;
+}
+
+void CDlgShopList::EnableRowButtons(bool enable) {
+  for (int id : {kIdcShoppingListDelete, kIdcShoppingListEdit}) Item(id).Enable(enable);
+}
+
+void CDlgShopList::OnRowChanged(Notification& notification) {
+  if (TickToggled(notification)) ticksChanged_ = true;
+  EnableRowButtons(!viewOnly_ && notification.newState != 0);
+  notification.result = 0;
+}
+
+void CDlgShopList::OnDrawRows(Notification& notification) { DrawStripedRows(notification); }
+
+void CDlgShopList::OnAdd() {
+  itemEdit_.SetMode(CDlgItemEdit::Mode::NewItem);
+  if (itemEdit_.DoModal() != kIdOk) return;
+  if (itemEdit_.savedReport()) {
+    AppendRow(state_.currentItem);
+    itemEdit_.ClearSavedReport();
+    ShowTotals();
+  }
+  EnableRowButtons(false);
+}
+
+// A row whose line could not be removed stays, so that rows and lines keep
+// the same positions for the next change.
+void CDlgShopList::OnDelete() {
+  if (MessageBox(this, kAskDelete, MessageButtons::YesNo) != MessageResult::Yes) return;
+  const std::vector<int> selected = Table().SelectedRows();
+  if (selected.empty()) {
+    MessageBox(this, kSelectItem);
+    return;
+  }
+  MessageBoxReporter reporter(this);
+  ListStore store = Store(reporter);
+  for (auto row = selected.rbegin(); row != selected.rend(); ++row) {
+    if (store.RewriteDelete(state_.currentListName, *row, subtotal_)) {
+      Table().DeleteItem(*row);
+      ShowTotals();
+    }
+  }
+  EnableRowButtons(false);
+}
+
+// The row changes only once the file has: after a failure it still shows
+// what the file holds.
+void CDlgShopList::OnChangeItem() {
+  const std::vector<int> selected = Table().SelectedRows();
+  if (selected.empty()) {
+    MessageBox(this, kSelectItem);
+    return;
+  }
+  const int row = selected.back();
+  state_.currentItem = RowItem(row);
+  const double oldPrice = ReadNumber(state_.currentItem.price);
+  itemEdit_.SetMode(CDlgItemEdit::Mode::Change);
+  if (itemEdit_.DoModal() != kIdOk) return;
+  if (!itemEdit_.savedReport()) {
+    EnableRowButtons(false);
+    return;
+  }
+  itemEdit_.ClearSavedReport();
+  const int newQty = ReadInteger(state_.currentItem.qty);
+  const double newPrice = ReadNumber(state_.currentItem.price);
+  MessageBoxReporter reporter(this);
+  if (!Store(reporter).RewriteUpdate(state_.currentListName, row, newQty, newPrice, oldPrice,
+                                     subtotal_)) {
+    MessageBox(this, u"Failed to update item to file.");
+    return;
+  }
+  ListItem stored = state_.currentItem;
+  stored.qty = FormatInteger(newQty);  // as the file now holds it: 007 is stored as 7
+  SetRowTexts(row, stored);
+  ShowTotals();
+  EnableRowButtons(false);
+}
+
+void CDlgShopList::OnStateButton() {
+  if (!RunTaxSetup(values_)) return;
+  ShowStateCode();
+  CheckBoxItem(kIdcWithTax).SetChecked(true);
+  ShowTotals();
+}
+
+void CDlgShopList::OnWithTax() {
+  if (StateText() == kNoStateCode) {
+    MessageBox(this, u"Set your local sales tax firstly.");
+    CheckBoxItem(kIdcWithTax).SetChecked(false);
+    return;
+  }
+  ShowTotals();
+}
+
+void CDlgShopList::SaveTicks() {
+  if (!ticksChanged_) return;
+  // Cleared first: a message about a failed save opens a box, which sends
+  // cancel mode here again.
+  ticksChanged_ = false;
+  MessageBoxReporter reporter(this);
+  if (Store(reporter).RewriteChecks(state_.currentListName, TickedPositions(), subtotal_)) {
+    ShowTotals();
+  }
+}
+
+void CDlgShopList::OnCancelMode() {
+  Dialog::OnCancelMode();
+  SaveTicks();
+  EnableRowButtons(false);
+}
+
+void CDlgShopList::OnOK() {
+  SaveTicks();
+  Dialog::OnOK();
+}
+
+void CDlgShopList::OnCancel() {
+  SaveTicks();
+  Dialog::OnCancel();
+}
+
+}  // namespace tallyfox

@@ -1,0 +1,79 @@
+#pragma once
+
+// "Shopping List": the items of one list with tick boxes, the list's tax and
+// total. Items are added, changed and deleted in the file at once; ticks are
+// saved together when something opens above the dialog or it closes.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/dialog.h"
+#include "res/shoplist_ids.h"
+#include "shoplist/item_edit_dialog.h"
+#include "shoplist/list_store.h"
+#include "shoplist/shoplist_state.h"
+#include "tax/program_values.h"
+
+namespace tallyfox {
+
+class CDlgShopList : public Dialog {
+ public:
+  CDlgShopList(ProgramValues& values, ShoplistState& state,
+               int templateNumber = kIddShoppingListPortrait);
+
+  // Set before each run: "View" opens the list for ticking only.
+  void SetViewOnly(bool viewOnly) { viewOnly_ = viewOnly; }
+
+  // For the Item Edit dialog, which saves items while it runs.
+  bool HasItemNamed(std::u16string_view name) const;
+  void AppendRow(const ListItem& item);
+  void AddToSubtotal(double price) { subtotal_ += price; }
+  void ShowTotals();
+
+ protected:
+  bool OnInitDialog() override;
+  void OnOK() override;
+  void OnCancel() override;
+  void OnCancelMode() override;
+  bool Route(Notification& notification) override;
+
+ private:
+  void OnAdd();
+  void OnDelete();
+  void OnChangeItem();
+  void OnStateButton();
+  void OnWithTax();
+  void OnRowChanged(Notification& notification);
+  void OnDrawRows(Notification& notification);
+
+  void SetUpTable();
+  void LoadItems();
+  void ShowStateCode();
+  std::u16string StateText() const;
+  double RateInForce();
+  void SetRowTexts(int row, const ListItem& item);
+  ListItem RowItem(int row) const;
+  std::vector<int> TickedPositions() const;
+  void SaveTicks();
+  void EnableRowButtons(bool enable);
+  ListStore Store(Reporter& reporter) const { return ListStore(values_.appFolder, reporter); }
+  ListView& Table() const { return ListViewItem(kIdcShoppingListTable); }
+
+  static const MessageEntry<CDlgShopList> kMessageMap[];
+
+  ProgramValues& values_;
+  ShoplistState& state_;
+  CDlgItemEdit itemEdit_;
+  bool viewOnly_ = false;
+  double subtotal_ = 0;
+  bool ticksChanged_ = false;
+};
+
+class CDlgShopListL : public CDlgShopList {
+ public:
+  CDlgShopListL(ProgramValues& values, ShoplistState& state)
+      : CDlgShopList(values, state, kIddShoppingListLandscape) {}
+};
+
+}  // namespace tallyfox
