@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 
 #include "app/main_window.h"
@@ -16,7 +17,11 @@
 #include "platform/widgets.h"
 #include "res/main_ids.h"
 #include "res/shoplist_ids.h"
+#include "res/tax_control_ids.h"
 #include "res/tax_setup_ids.h"
+#include "shoplist/add_list_dialog.h"
+#include "shoplist/list_store.h"
+#include "shoplist/shopping_list_dialog.h"
 #include "tax/tax_setup_dialog.h"
 
 namespace {
@@ -35,12 +40,32 @@ void Save(const Dialog& window, const std::filesystem::path& file) {
   }
 }
 
+class IgnoredReports : public tallyfox::Reporter {
+  void Report(std::u16string_view) override {}
+};
+
+// Two shopping lists, one with items.
+void MakeLists(const std::filesystem::path& folder) {
+  IgnoredReports reporter;
+  tallyfox::ListStore store(folder, reporter);
+  store.CreateList(u"party");
+  store.CreateList(u"groceries");
+  const tallyfox::ListItem items[] = {
+      {false, u"milk", u"2", u"food", u"6.50"},
+      {false, u"soap", u"1", u"home", u"2.25"},
+      {false, u"tea", u"3", u"food", u"4.50"},
+      {false, u"cap", u"1", u"apparel", u"9.99"},
+  };
+  for (const tallyfox::ListItem& item : items) store.AppendItem(u"groceries", item);
+}
+
 // A folder that looks like a used installation: a state is chosen.
 std::filesystem::path MakeAppFolder() {
   const auto folder = std::filesystem::temp_directory_path() / "tallyfox-render";
   std::filesystem::create_directories(folder);
   std::ofstream tax(folder / "tax.ini", std::ios::binary | std::ios::trunc);
   tax.write("C\0A\0\0\0\0\0\0\0\0\0", 12);
+  MakeLists(folder);
   return folder;
 }
 
@@ -64,16 +89,6 @@ void RenderMainWindow(const PageSet& set, const std::filesystem::path& out,
   tallyfox::CTallyfoxDlg().DoModal();
 }
 
-// A modal dialog as its template builds it.
-void RenderDialog(int templateNumber, const std::string& name, const std::filesystem::path& out) {
-  tallyfox::UiScript script;
-  script.ExpectDialog(templateNumber, [&](Dialog& dialog) {
-    Save(dialog, out / (name + ".png"));
-    dialog.EndDialog(tallyfox::kIdOk);
-  });
-  Dialog(templateNumber).DoModal();
-}
-
 // Tax Setup as the state button opens it, over the CA setting: AK selected.
 void RenderTaxSetup(const std::filesystem::path& out, const std::filesystem::path& appFolder) {
   tallyfox::ProgramValues values;
@@ -85,6 +100,67 @@ void RenderTaxSetup(const std::filesystem::path& out, const std::filesystem::pat
     dialog.EndDialog(tallyfox::kIdCancel);
   });
   tallyfox::RunTaxSetup(values);
+}
+
+// Acts as the control's own click would.
+void Press(const Dialog& dialog, int id) {
+  tallyfox::Notification click;
+  click.code = tallyfox::Notify::Clicked;
+  dialog.Item(id).Send(click);
+}
+
+// The Item Edit dialog as "Add" and "Edit" open it over the Shopping List.
+void RenderItemEdit(tallyfox::UiScript& script, Dialog& list, const std::filesystem::path& out) {
+  script.ExpectDialog(tallyfox::kIddItemEdit, [&](Dialog& edit) {
+    edit.SetItemText(tallyfox::kIdcItemEditName, u"bread");
+    edit.SetItemText(tallyfox::kIdcItemEditQty, u"2");
+    edit.SetItemText(tallyfox::kIdcItemEditUnitPrice, u"1.25");
+    auto& catalogs = edit.DropDownItem(tallyfox::kIdcItemEditCatalog);
+    catalogs.SetCurSel(catalogs.FindExact(u"food"));
+    Save(edit, out / "item-edit.png");
+    edit.EndDialog(tallyfox::kIdCancel);
+  });
+  Press(list, tallyfox::kIdcShoppingListAdd);
+  script.ExpectDialog(tallyfox::kIddItemEdit, [&](Dialog& edit) {
+    Save(edit, out / "item-edit-change.png");
+    edit.EndDialog(tallyfox::kIdCancel);
+  });
+  Press(list, tallyfox::kIdcShoppingListEdit);
+}
+
+// Add List and the Shopping List in both forms, through their own classes,
+// over the list "groceries" with one item ticked and the tax shown.
+void RenderShoplistDialogs(const std::filesystem::path& out,
+                           const std::filesystem::path& appFolder) {
+  tallyfox::ProgramValues values;
+  values.appFolder = appFolder;
+  values.taxSetting.stateCode = u"CA";
+  tallyfox::ShoplistState state;
+  state.currentListName = u"groceries";
+  tallyfox::UiScript script;
+  script.ExpectDialog(tallyfox::kIddAddList, [&](Dialog& dialog) {
+    dialog.SetItemText(tallyfox::kIdcAddListName, u"hardware");
+    Save(dialog, out / "add-list.png");
+    dialog.EndDialog(tallyfox::kIdCancel);
+  });
+  tallyfox::CDlgAddList(values, state).DoModal();
+
+  for (const bool landscape : {false, true}) {
+    std::unique_ptr<tallyfox::CDlgShopList> shopList =
+        landscape ? std::make_unique<tallyfox::CDlgShopListL>(values, state)
+                  : std::make_unique<tallyfox::CDlgShopList>(values, state);
+    script.ExpectDialog(shopList->templateNumber(), [&](Dialog& list) {
+      auto& table = list.ListViewItem(tallyfox::kIdcShoppingListTable);
+      table.SetTicked(1, true);
+      table.SelectRow(0);
+      list.CheckBoxItem(tallyfox::kIdcWithTax).SetChecked(true);
+      Press(list, tallyfox::kIdcWithTax);
+      Save(list, out / (landscape ? "shopping-list-landscape.png" : "shopping-list-portrait.png"));
+      if (!landscape) RenderItemEdit(script, list, out);
+      list.EndDialog(tallyfox::kIdCancel);
+    });
+    shopList->DoModal();
+  }
 }
 
 }  // namespace
@@ -104,10 +180,7 @@ int main(int argc, char** argv) {
     RenderMainWindow(set, out, appFolder);
   }
   RenderTaxSetup(out, appFolder);
-  RenderDialog(tallyfox::kIddAddList, "add-list", out);
-  RenderDialog(tallyfox::kIddShoppingListPortrait, "shopping-list-portrait", out);
-  RenderDialog(tallyfox::kIddShoppingListLandscape, "shopping-list-landscape", out);
-  RenderDialog(tallyfox::kIddItemEdit, "item-edit", out);
+  RenderShoplistDialogs(out, appFolder);
   std::filesystem::remove_all(appFolder);
   return 0;
 }
