@@ -80,8 +80,8 @@ std::u16string Control::Text() const {
     case ControlKind::DropDownList:
       return FromQString(As<QComboBox>(widget_)->currentText());
     case ControlKind::ListBox: {
-      auto* list = As<QListWidget>(widget_);
-      return list->currentItem() ? FromQString(list->currentItem()->text()) : std::u16string();
+      const auto selected = As<QListWidget>(widget_)->selectedItems();
+      return selected.isEmpty() ? std::u16string() : FromQString(selected.front()->text());
     }
     case ControlKind::ListView:
     case ControlKind::TabControl:
@@ -334,6 +334,7 @@ bool ListView::DeleteColumn(int index) {
     for (int row = 0; row < view->topLevelItemCount(); ++row) {
       QTreeWidgetItem* item = view->topLevelItem(row);
       item->setText(column, item->text(column + 1));
+      item->setTextAlignment(column, Qt::Alignment(item->textAlignment(column + 1)));
     }
   }
   if (count == 1) {

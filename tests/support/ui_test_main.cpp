@@ -1,7 +1,34 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <cstdio>
 #include <cstdlib>
+
+#include "platform/test_seam.h"
+
+namespace {
+
+// Stands under every test's own script: a modal run or message box that no
+// test expected ends at once instead of waiting for a user, and the test in
+// which it happened fails.
+class UndrivenWindowGuard : public testing::EmptyTestEventListener {
+ public:
+  void OnTestEnd(const testing::TestInfo& test) override {
+    const auto failures = base_.Failures();
+    if (failures.size() == reported_) return;
+    for (std::size_t i = reported_; i < failures.size(); ++i) {
+      std::fprintf(stderr, "%s.%s: %s outside any script\n", test.test_suite_name(), test.name(),
+                   failures[i].c_str());
+    }
+    std::abort();
+  }
+
+ private:
+  tallyfox::UiScript base_;
+  std::size_t reported_ = 0;
+};
+
+}  // namespace
 
 // Window tests run on Qt's offscreen platform unless told otherwise; no test
 // needs a display.
@@ -9,5 +36,6 @@ int main(int argc, char** argv) {
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   QApplication application(argc, argv);
   testing::InitGoogleTest(&argc, argv);
+  testing::UnitTest::GetInstance()->listeners().Append(new UndrivenWindowGuard);
   return RUN_ALL_TESTS();
 }
