@@ -62,17 +62,18 @@ std::u16string FormatRateLine(std::u16string_view from, std::u16string_view to,
   return line;
 }
 
-// The lines after the header; nothing when the file cannot be opened or read.
-std::optional<std::vector<std::u16string>> ReadDataLines(const std::filesystem::path& rateFile,
-                                                         OpenMode mode) {
+// Hands each line after the header to `visit` until it returns false; false
+// when the file cannot be opened or read.
+template <class Visit>
+bool VisitDataLines(const std::filesystem::path& rateFile, OpenMode mode, Visit visit) {
   std::optional<File> file = File::Open(rateFile, mode);
-  if (!file) return std::nullopt;
+  if (!file) return false;
   Utf16LineReader reader(*file);
   reader.ReadLine();
-  std::vector<std::u16string> lines;
-  while (std::optional<std::u16string> line = reader.ReadLine()) lines.push_back(std::move(*line));
-  if (reader.failed()) return std::nullopt;
-  return lines;
+  while (std::optional<std::u16string> line = reader.ReadLine()) {
+    if (!visit(std::move(*line))) return true;
+  }
+  return !reader.failed();
 }
 
 struct StorableRate {
@@ -145,15 +146,17 @@ std::u16string ConvertCurrency(std::u16string_view valueText, double rate) {
 
 double ReadExchangeRate(const std::filesystem::path& rateFile, std::int32_t fromIndex,
                         std::int32_t toIndex, Reporter& reporter) {
-  const std::optional<std::vector<std::u16string>> lines = ReadDataLines(rateFile, OpenMode::Read);
-  if (!lines) {
+  std::optional<double> rate;
+  const bool read = VisitDataLines(rateFile, OpenMode::Read, [&](const std::u16string& line) {
+    const std::optional<RateLine> parsed = ParseRateLine(line);
+    if (parsed && parsed->IsPair(fromIndex, toIndex)) rate = ReadNumber(parsed->rate);
+    return !rate;
+  });
+  if (!read) {
     reporter.Report(u"Failed to open exchange rate file.");
     return 0.0;
   }
-  for (const std::u16string& line : *lines) {
-    const std::optional<RateLine> parsed = ParseRateLine(line);
-    if (parsed && parsed->IsPair(fromIndex, toIndex)) return ReadNumber(parsed->rate);
-  }
+  if (rate) return *rate;
   return fromIndex == toIndex ? 1.0 : 0.0;
 }
 
@@ -166,9 +169,12 @@ bool StoreExchangeRate(const std::filesystem::path& rateFile,
     return false;
   }
   // Opened for updating so that a file the user made read-only stays as it is.
-  const std::optional<std::vector<std::u16string>> lines =
-      ReadDataLines(rateFile, OpenMode::ReadUpdate);
-  if (!lines) {
+  std::vector<std::u16string> lines;
+  const bool read = VisitDataLines(rateFile, OpenMode::ReadUpdate, [&](std::u16string line) {
+    lines.push_back(std::move(line));
+    return true;
+  });
+  if (!read) {
     reporter.Report(u"Failed to open rate file.");
     return false;
   }
@@ -177,7 +183,7 @@ bool StoreExchangeRate(const std::filesystem::path& rateFile,
     reporter.Report(u"Failed to create tmp file.");
     return false;
   }
-  const std::u16string text = RewriteRateLines(*lines, fromIndex, toIndex, *rate);
+  const std::u16string text = RewriteRateLines(lines, fromIndex, toIndex, *rate);
   if (WriteAndClose(*scratch, text) && ReplaceFile(scratchFile, rateFile)) return true;
   reporter.Report(u"Failed to update exchange rate file");
   if (!RemoveFile(scratchFile)) reporter.Report(u"Failed to delete temp file");
