@@ -50,10 +50,11 @@ double ReadExchangeRate(const std::filesystem::path& rateFile, std::int32_t from
 
 // Stores `rateText` for the pair of file positions (from, to) and its reverse,
 // written as "%.4f", for (to, from), adding the lines that the file lacks.
-// Refuses with a message a rate that would not read back the same: not a
-// positive number, or it or its reverse longer than 9 characters. The file is
-// rewritten through `scratchFile`, in the same folder, which then replaces
-// it in one step. False, with the file unchanged, when anything fails.
+// Refuses with a message a rate that would not read back: not one positive
+// number, longer than 9 characters, or with a reverse that is longer or
+// reads as 0. The file is rewritten through `scratchFile`, in the same
+// folder, which then replaces it in one step. False, with the file
+// unchanged, when anything fails.
 bool StoreExchangeRate(const std::filesystem::path& rateFile,
                        const std::filesystem::path& scratchFile, std::int32_t fromIndex,
                        std::int32_t toIndex, std::u16string_view rateText, Reporter& reporter);
