@@ -62,7 +62,7 @@ std::optional<std::u16string_view> CDlgTaxSetup::TakeInput() {
     return std::nullopt;
   }
   const DropDownList& list = DropDownItem(kIdcStateList);
-  const std::u16string_view chosen = Left(list.TextAt(list.CurSel()), kStateCodeMaxChars);
+  const std::u16string chosen(Left(list.TextAt(list.CurSel()), kStateCodeMaxChars));
   // A list without a selection would give an empty code; it counts as none.
   if (chosen.empty() || chosen == kNoStateCode) {
     setting.customRateText = u"0";
