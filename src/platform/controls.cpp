@@ -94,8 +94,10 @@ void Control::SetText(std::u16string_view text) {
   const QString value = ToQString(text);
   switch (kind_) {
     case ControlKind::Edit: {
+      auto* edit = As<QLineEdit>(widget_);
+      if (edit->text() == value) break;  // keeps the caret where the user is typing
       const QSignalBlocker quiet(widget_);  // only the user's typing notifies
-      As<QLineEdit>(widget_)->setText(value);
+      edit->setText(value);
       break;
     }
     case ControlKind::StaticText:
