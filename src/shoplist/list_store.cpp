@@ -68,21 +68,26 @@ bool WriteNewList(const std::filesystem::path& path) {
   return false;
 }
 
-// A last line without LF would swallow the new item, and an odd byte would
-// shift every code unit after it, so the file's end is looked at first.
+// A last line without LF would swallow the new item, so the file's end is
+// looked at first. An odd byte there is a character cut short by a crash:
+// it is completed, so that the new line starts on a character boundary.
 bool AppendText(const std::filesystem::path& path, std::u16string_view line) {
   const std::optional<std::vector<std::byte>> contents =
       ReadWholeFile(path, std::numeric_limits<std::size_t>::max());
-  if (!contents || contents->size() % 2 != 0) return false;
+  if (!contents) return false;
+  const bool tornCharacter = contents->size() % 2 != 0;
   std::u16string text;
   if (contents->empty()) {
     text = kListHeaderLine;
-  } else if (contents->end()[-2] != std::byte{'\n'} || contents->end()[-1] != std::byte{0}) {
+  } else if (tornCharacter || contents->end()[-2] != std::byte{'\n'} ||
+             contents->end()[-1] != std::byte{0}) {
     text = u"\n";
   }
   text += line;
   std::optional<File> file = File::Open(path, OpenMode::AppendExisting);
-  return file && file->WriteText(text) && file->Close();
+  const std::byte completion[] = {std::byte{0}};
+  return file && (!tornCharacter || file->Write(completion)) && file->WriteText(text) &&
+         file->Close();
 }
 
 bool WriteItemLines(File& file, const std::vector<ItemLine>& lines) {
