@@ -89,7 +89,7 @@ INSTANTIATE_TEST_SUITE_P(PageSets, SalePageTest, ::testing::Bool(),
                            return info.param ? "Landscape" : "Portrait";
                          });
 
-TEST_P(SalePageTest, StartsWithRowsResetAndNoTax) {
+TEST_P(SalePageTest, StartsWithRowsResetAndTheFirstPriceFocused) {
   WithPage([](CDialogTab2& page) {
     EXPECT_EQ(Column(page, kSalePriceIds), std::vector<std::u16string>(16, u"0"));
     EXPECT_EQ(Column(page, kSalePercentIds), std::vector<std::u16string>(16, u"0"));
@@ -97,9 +97,6 @@ TEST_P(SalePageTest, StartsWithRowsResetAndNoTax) {
     EXPECT_EQ(Column(page, kSaleResultIds), std::vector<std::u16string>(16, u"0.00"));
     EXPECT_TRUE(page.ItemText(kIdcSaleTax).empty());
     EXPECT_TRUE(page.ItemText(kIdcSaleTotal).empty());
-    EXPECT_EQ(page.ItemText(kIdcStateButton), u"CA");
-    EXPECT_FALSE(page.CheckBoxItem(kIdcWithTax).IsChecked());
-    EXPECT_FALSE(page.Item(kIdcFood).IsEnabled());
     auto* price = static_cast<QLineEdit*>(page.Item(kIdcSaleFirstPrice).widget());
     EXPECT_EQ(price->window()->focusWidget(), price);
   });
@@ -200,15 +197,6 @@ TEST_P(SalePageTest, ClearResetsTheRowsAndEmptiesTheSums) {
     EXPECT_TRUE(page.ItemText(kIdcSaleTotal).empty());
     EXPECT_TRUE(page.CheckBoxItem(kIdcWithTax).IsChecked());
     EXPECT_TRUE(page.CheckBoxItem(kIdcFood).IsChecked());
-  });
-}
-
-TEST_P(SalePageTest, PercentAndQuantityTakeDigitsOnly) {
-  WithPage([](CDialogTab2& page) {
-    TypeInto(page, kSalePercentIds[3], u"-1.5x");
-    TypeInto(page, kSaleQtyIds[15], u"2e1");
-    EXPECT_EQ(page.ItemText(kSalePercentIds[3]), u"15");
-    EXPECT_EQ(page.ItemText(kSaleQtyIds[15]), u"21");
   });
 }
 
