@@ -11,7 +11,6 @@
 #include <QTreeWidgetItem>
 
 #include "platform/widgets.h"
-#include "res/images.h"
 
 namespace tallyfox {
 namespace {
@@ -95,7 +94,7 @@ void Control::SetText(std::u16string_view text) {
   switch (kind_) {
     case ControlKind::Edit: {
       auto* edit = As<QLineEdit>(widget_);
-      if (edit->text() == value) break;  // keeps the caret where the user is typing
+      if (edit->text() == value) break;     // keeps the caret where the user is typing
       const QSignalBlocker quiet(widget_);  // only the user's typing notifies
       edit->setText(value);
       break;
@@ -107,6 +106,8 @@ void Control::SetText(std::u16string_view text) {
     case ControlKind::CheckBox:
     case ControlKind::RadioButton:
       As<QAbstractButton>(widget_)->setText(value);
+      // A button named for what it does still tells what it shows.
+      if (!widget_->accessibleName().isEmpty()) widget_->setAccessibleDescription(value);
       break;
     default:
       break;
@@ -152,10 +153,8 @@ bool Edit::IsReadOnly() const { return As<QLineEdit>(widget())->isReadOnly(); }
 void Edit::SelectAll() { As<QLineEdit>(widget())->selectAll(); }
 
 void StaticText::SetImage(int resource) {
-  const auto bytes = ImageResource(resource);
-  QPixmap pixmap;
-  pixmap.loadFromData(bytes.data(), static_cast<uint>(bytes.size()), "PNG");
   auto* label = As<QLabel>(widget());
+  const QPixmap pixmap = ImagePixmap(resource, label->devicePixelRatioF());
   label->setPixmap(pixmap);
   // A picture static takes the size of its bitmap.
   if (!pixmap.isNull()) label->resize(pixmap.deviceIndependentSize().toSize());
@@ -164,7 +163,9 @@ void StaticText::SetImage(int resource) {
 ListControl::ListControl(const ItemTemplate& item, QWidget* widget, Sink sink)
     : Control(item, widget, std::move(sink)), sorted_((item.style & kSorted) != 0) {}
 
-int ListControl::Count() const { return Entries{widget(), kind() == ControlKind::DropDownList}.Count(); }
+int ListControl::Count() const {
+  return Entries{widget(), kind() == ControlKind::DropDownList}.Count();
+}
 
 int ListControl::AddString(std::u16string_view text) {
   const Entries entries{widget(), kind() == ControlKind::DropDownList};

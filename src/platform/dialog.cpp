@@ -2,8 +2,6 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
-#include <QIcon>
-#include <QPixmap>
 #include <QGuiApplication>
 #include <QScreen>
 #include <cstdio>
@@ -13,7 +11,6 @@
 #include "platform/modal.h"
 #include "platform/test_seam.h"
 #include "platform/widgets.h"
-#include "res/images.h"
 
 namespace tallyfox {
 
@@ -107,6 +104,7 @@ bool Dialog::BuildWindow(QWidget* parent, bool child) {
                                     [this](Notification& n) { DispatchNotification(n); }));
   }
   GroupRadioButtons();
+  SetAccessibleNames(tmpl.items, controls_);
   return true;
 }
 
@@ -228,10 +226,7 @@ std::u16string Dialog::WindowTitle() const {
 
 void Dialog::SetIcon(int resource) {
   if (widget_ == nullptr) return;
-  const auto bytes = ImageResource(resource);
-  QPixmap pixmap;
-  pixmap.loadFromData(bytes.data(), static_cast<uint>(bytes.size()), "PNG");
-  widget_->setWindowIcon(QIcon(pixmap));
+  widget_->setWindowIcon(ImageIcon(resource));
 }
 
 bool Dialog::UpdateData(bool saveAndValidate) {

@@ -13,9 +13,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
+#include <QShortcut>
 #include <QStyledItemDelegate>
 
+#include "platform/accessible_names.h"
 #include "platform/dialog.h"
+#include "res/images.h"
 
 namespace tallyfox {
 
@@ -28,6 +31,44 @@ QString StaticCaption(std::u16string_view caption) {
     shown.append(QChar(caption[i]));
   }
   return shown;
+}
+
+namespace {
+
+QPixmap LoadImage(int resource, int scale) {
+  const auto bytes = ImageResource(resource, scale);
+  QPixmap pixmap;
+  if (!bytes.empty()) pixmap.loadFromData(bytes.data(), static_cast<uint>(bytes.size()), "PNG");
+  pixmap.setDevicePixelRatio(scale);
+  return pixmap;
+}
+
+}  // namespace
+
+QPixmap ImagePixmap(int resource, qreal devicePixelRatio) {
+  if (devicePixelRatio > 1.0) {
+    QPixmap sharp = LoadImage(resource, 2);
+    if (!sharp.isNull()) return sharp;
+  }
+  return LoadImage(resource, 1);
+}
+
+QIcon ImageIcon(int resource) {
+  QIcon icon;
+  for (int scale : {1, 2}) {
+    QPixmap pixmap = LoadImage(resource, scale);
+    pixmap.setDevicePixelRatio(1.0);  // each size stands as itself among the icon's sizes
+    if (!pixmap.isNull()) icon.addPixmap(pixmap);
+  }
+  return icon;
+}
+
+void SetAccessibleNames(std::span<const ItemTemplate> items,
+                        const std::vector<std::unique_ptr<Control>>& controls) {
+  const std::vector<std::u16string> names = AccessibleNames(items);
+  for (std::size_t i = 0; i < names.size() && i < controls.size(); ++i) {
+    if (!names[i].empty()) controls[i]->widget()->setAccessibleName(ToQString(names[i]));
+  }
 }
 
 DialogWidget::DialogWidget(Dialog& owner, QWidget* parent, bool child)
@@ -68,6 +109,21 @@ TabControlWidget::TabControlWidget(QWidget* parent) : QWidget(parent), tabBar_(n
   tabBar_->setExpanding(false);
   // Five tabs fit across a handheld's narrow screen, as they did there.
   tabBar_->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 5px; }"));
+  const auto bind = [this](Qt::KeyboardModifiers modifiers, Qt::Key key, int step) {
+    auto* shortcut = new QShortcut(QKeySequence(QKeyCombination(modifiers, key)), this);
+    QObject::connect(shortcut, &QShortcut::activated, this, [this, step] { StepTab(step); });
+  };
+  bind(Qt::ControlModifier, Qt::Key_Tab, 1);
+  bind(Qt::ControlModifier, Qt::Key_PageDown, 1);
+  bind(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Backtab, -1);
+  bind(Qt::ControlModifier, Qt::Key_PageUp, -1);
+}
+
+// Selecting the tab from here is the user's choice, so the owner hears of it.
+void TabControlWidget::StepTab(int step) {
+  const int count = tabBar_->count();
+  if (count == 0) return;
+  tabBar_->setCurrentIndex((tabBar_->currentIndex() + step + count) % count);
 }
 
 void TabControlWidget::resizeEvent(QResizeEvent* event) {
@@ -119,16 +175,44 @@ Qt::Alignment EditAlignment(std::uint32_t style) {
   return Qt::AlignLeft | Qt::AlignVCenter;
 }
 
+// Qt lets Tab reach only the checked button of a group and leaves the others
+// to the arrow keys; a radio button that its template makes a tab stop keeps
+// a stop of its own, as the dialogs were laid out for.
+class RadioButtonWidget : public QRadioButton {
+ public:
+  RadioButtonWidget(const QString& caption, QWidget* parent, bool tabStop)
+      : QRadioButton(caption, parent), tabStop_(tabStop) {
+    setAutoExclusive(false);  // the template's groups decide, not the parent
+  }
+
+ protected:
+  void focusInEvent(QFocusEvent* event) override {
+    QRadioButton::focusInEvent(event);
+    KeepGroupTabStops();
+  }
+
+ private:
+  void KeepGroupTabStops() {
+    const QList<QAbstractButton*> buttons =
+        group() != nullptr ? group()->buttons() : QList<QAbstractButton*>{this};
+    for (QAbstractButton* button : buttons) {
+      auto* radio = dynamic_cast<RadioButtonWidget*>(button);
+      if (radio != nullptr && radio->tabStop_) {
+        radio->setFocusPolicy(Qt::FocusPolicy(radio->focusPolicy() | Qt::TabFocus));
+      }
+    }
+  }
+
+  bool tabStop_;
+};
+
 QWidget* MakeButton(const ItemTemplate& item, QWidget* parent) {
   const QString caption = ToQString(item.caption);
   switch (item.kind) {
     case ControlKind::CheckBox:
       return new QCheckBox(caption, parent);
-    case ControlKind::RadioButton: {
-      auto* radio = new QRadioButton(caption, parent);
-      radio->setAutoExclusive(false);  // the template's groups decide, not the parent
-      return radio;
-    }
+    case ControlKind::RadioButton:
+      return new RadioButtonWidget(caption, parent, (item.style & kTabStop) != 0);
     default: {
       auto* button = new QPushButton(caption, parent);
       button->setAutoDefault(false);
@@ -253,8 +337,7 @@ void ConnectSignals(Control& control) {
   }
 }
 
-std::unique_ptr<Control> WrapWidget(const ItemTemplate& item, QWidget* widget,
-                                    Control::Sink sink) {
+std::unique_ptr<Control> WrapWidget(const ItemTemplate& item, QWidget* widget, Control::Sink sink) {
   switch (item.kind) {
     case ControlKind::PushButton:
       return std::make_unique<Button>(item, widget, std::move(sink));
@@ -288,7 +371,7 @@ std::unique_ptr<Control> MakeControl(const ItemTemplate& item, QWidget* parent,
   control->Move(rect);
   if (item.kind == ControlKind::Picture) static_cast<StaticText&>(*control).SetImage(item.resource);
   const bool takesFocus = item.kind != ControlKind::StaticText && item.kind != ControlKind::Picture;
-  widget->setFocusPolicy(!takesFocus ? Qt::NoFocus
+  widget->setFocusPolicy(!takesFocus               ? Qt::NoFocus
                          : (item.style & kTabStop) ? Qt::StrongFocus
                                                    : Qt::ClickFocus);
   if (item.style & kDisabled) widget->setEnabled(false);

@@ -4,12 +4,17 @@
 // its test seam) includes this header.
 
 #include <QDialog>
+#include <QIcon>
+#include <QPixmap>
 #include <QString>
 #include <QTabBar>
 #include <QTreeWidget>
 #include <functional>
+#include <memory>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/controls.h"
 
@@ -26,6 +31,17 @@ inline std::u16string FromQString(const QString& text) { return text.toStdU16Str
 // A static's caption as shown: "&&" is one ampersand and a lone "&" marks
 // the next letter, which a label without a buddy does not underline.
 QString StaticCaption(std::u16string_view caption);
+
+// An image resource as drawn on a screen of this density: the double-size
+// picture, where there is one, on a screen denser than usual.
+QPixmap ImagePixmap(int resource, qreal devicePixelRatio);
+// Every size of an image resource, so that each screen gets the sharpest.
+QIcon ImageIcon(int resource);
+
+// Gives each control of a window, built from `items` in order, the name a
+// screen reader speaks.
+void SetAccessibleNames(std::span<const ItemTemplate> items,
+                        const std::vector<std::unique_ptr<Control>>& controls);
 
 // The window of a Dialog: routes closing, keys and size to it.
 class DialogWidget : public QDialog {
@@ -45,7 +61,8 @@ class DialogWidget : public QDialog {
 };
 
 // A tab strip over an area that holds the pages; the pages are children of
-// this widget, placed by their owner.
+// this widget, placed by their owner. Ctrl+Tab and Ctrl+PageDown go to the
+// next page, Ctrl+Shift+Tab and Ctrl+PageUp to the one before.
 class TabControlWidget : public QWidget {
  public:
   explicit TabControlWidget(QWidget* parent);
@@ -55,6 +72,8 @@ class TabControlWidget : public QWidget {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  void StepTab(int step);
+
   QTabBar* tabBar_;
 };
 

@@ -72,6 +72,9 @@ struct ItemTemplate {
   std::span<const std::u16string_view> entries = {};
   // Bitmap resource shown by a Picture item.
   int resource = 0;
+  // What a screen reader calls the control where neither its own caption
+  // nor a label beside it says what it is.
+  std::u16string_view accessibleName = {};
 };
 
 enum DialogStyle : std::uint32_t {

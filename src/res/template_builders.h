@@ -47,14 +47,23 @@ constexpr ItemTemplate DropDown(int id, DuRect rect, std::span<const std::u16str
   return item;
 }
 
+// Gives a control that has no caption and no label beside it the name a
+// screen reader speaks.
+constexpr ItemTemplate Named(std::u16string_view accessibleName, ItemTemplate item) {
+  item.accessibleName = accessibleName;
+  return item;
+}
+
 constexpr ItemTemplate WithTaxBox(DuRect rect) { return CheckBox(kIdcWithTax, u"With tax", rect); }
 
 constexpr ItemTemplate FoodBox(DuRect rect, std::uint32_t extra = kStyleNone) {
   return CheckBox(kIdcFood, u"Food", rect, extra);
 }
 
-// Shows the state code at run time.
-constexpr ItemTemplate StateButton(DuRect rect) { return Button(kIdcStateButton, u"...", rect); }
+// Shows the state code at run time; it is spoken as what it opens.
+constexpr ItemTemplate StateButton(DuRect rect) {
+  return Named(u"Tax Setup", Button(kIdcStateButton, u"...", rect));
+}
 
 // Pages are children of the tab control: no caption, no border.
 constexpr DialogTemplate Page(int number, int cx, int cy, std::span<const ItemTemplate> items) {

@@ -20,7 +20,8 @@ struct AboutLayout {
 };
 
 constexpr ItemTemplate Picture(DuRect rect) {
-  ItemTemplate item = Item(kIdcStatic, ControlKind::Picture, {}, rect, kStyleNone);
+  ItemTemplate item =
+      Named(u"Tallyfox logo", Item(kIdcStatic, ControlKind::Picture, {}, rect, kStyleNone));
   item.resource = kBitmapAbout;
   return item;
 }

@@ -29,13 +29,14 @@ struct ConverterLayout {
 // The unit lists are filled by the page.
 constexpr std::array<ItemTemplate, 9> ConverterItems(const ConverterLayout& at) {
   return {
-      DropDown(kIdcCategoryList, at.category, kCategories),
-      DropDown(kIdcFromUnitList, at.fromUnit, {}),
-      DropDown(kIdcToUnitList, at.toUnit, {}),
-      Edit(kIdcValueField, at.value),
-      Item(kIdcResultField, ControlKind::Edit, {}, at.result, kBorder | kReadOnly),
-      Item(kIdcShoeTable, ControlKind::ListView, {}, at.shoeTable,
-           kReportView | kBorder | kTabStop),
+      Named(u"Category", DropDown(kIdcCategoryList, at.category, kCategories)),
+      Named(u"From unit", DropDown(kIdcFromUnitList, at.fromUnit, {})),
+      Named(u"To unit", DropDown(kIdcToUnitList, at.toUnit, {})),
+      Named(u"Value", Edit(kIdcValueField, at.value)),
+      Named(u"Result",
+            Item(kIdcResultField, ControlKind::Edit, {}, at.result, kBorder | kReadOnly)),
+      Named(u"Shoe sizes", Item(kIdcShoeTable, ControlKind::ListView, {}, at.shoeTable,
+                                kReportView | kBorder | kTabStop)),
       Button(kIdcSetRate, u"Set", at.setRate),
       Item(kIdcExchangeRateLabel, ControlKind::StaticText, u"Exchange rate:", at.rateLabel,
            kStyleNone),

@@ -7,7 +7,7 @@ namespace {
 
 // The pages are separate child dialogs; the main window holds the tab strip only.
 constexpr ItemTemplate TabControl(DuRect rect) {
-  return Item(kIdcTabControl, ControlKind::TabControl, {}, rect, kStyleNone);
+  return Named(u"Pages", Item(kIdcTabControl, ControlKind::TabControl, {}, rect, kStyleNone));
 }
 
 constexpr ItemTemplate kPortraitItems[] = {TabControl({1, 0, 158, 167})};

@@ -49,7 +49,7 @@ constexpr SaleItems MakeSaleItems(const SaleGrid& grid,
     items[n++] = Edit(kSalePriceIds[row], box(0));
     items[n++] = Edit(kSalePercentIds[row], box(1), kDigitsOnly);
     items[n++] = Edit(kSaleQtyIds[row], box(2), kDigitsOnly);
-    items[n++] = Edit(kSaleResultIds[row], box(3), kReadOnly);
+    items[n++] = Named(u"Result", Edit(kSaleResultIds[row], box(3), kReadOnly));
   }
   for (const ItemTemplate& item : others) items[n++] = item;
   return items;

@@ -20,7 +20,7 @@ constexpr std::array<ItemTemplate, 5> ShoplistItems(int buttonsX, int buttonsY, 
       Button(kIdcShoplistDelete, u"Del", at(1)),
       Button(kIdcShoplistEdit, u"Edit", at(2)),
       Button(kIdcShoplistView, u"View", at(3)),
-      Item(kIdcShoplistListBox, ControlKind::ListBox, {}, list, kListBoxStyle),
+      Named(u"Lists", Item(kIdcShoplistListBox, ControlKind::ListBox, {}, list, kListBoxStyle)),
   };
 }
 

@@ -30,8 +30,9 @@ constexpr std::array<ItemTemplate, 10> ShoppingListItems(const ShoppingListLayou
       Button(kIdcShoppingListAdd, u"Add", button(0)),
       Button(kIdcShoppingListDelete, u"Del", button(1)),
       Button(kIdcShoppingListEdit, u"Edit", button(2)),
-      Item(kIdcShoppingListTable, ControlKind::ListView, {}, at.table,
-           kReportView | kSingleSelection | kBorder | kTabStop),
+      // The title above the table is the list's name, not the table's label.
+      Named(u"Items", Item(kIdcShoppingListTable, ControlKind::ListView, {}, at.table,
+                           kReportView | kSingleSelection | kBorder | kTabStop)),
       Item(kIdcShoppingListTitle, ControlKind::StaticText, u"Static", at.title, kStyleNone),
       Item(kIdcShoppingListTax, ControlKind::StaticText, u"9999999.99", at.tax, at.totalsAlign),
       Item(kIdcShoppingListTotal, ControlKind::StaticText, u"99999999.99", at.total,
