@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-          locales)
+          libbenchmark-dev locales)
 
 missing=()
 for package in "${packages[@]}"; do

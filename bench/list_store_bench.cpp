@@ -1,0 +1,182 @@
+// The list store on lists of 100, 1,000 and 10,000 items, each operation
+// beside the simplest code that moves the same bytes: reading them into
+// memory, appending them, or writing a new file, flushing it and renaming it
+// over the old one.
+
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <stdexcept>
+#include <vector>
+
+#include "bench_data.h"
+#include "shoplist/list_lines.h"
+#include "shoplist/list_store.h"
+
+namespace tallyfox::bench {
+namespace {
+
+constexpr std::u16string_view kListName = u"groceries";
+constexpr const char* kListFileName = "groceries.csv";
+constexpr const char* kScratchFileName = "temp.csv";
+// Appends grow the list; it is put back this often, outside the timing.
+constexpr int kAppendsBetweenRestores = 64;
+
+// A list of `itemCount` items in a folder of its own.
+class StoredList {
+ public:
+  explicit StoredList(int itemCount) : bytes_(Utf16LeBytes(ListFileText(itemCount))) { Restore(); }
+
+  const std::filesystem::path& folder() const { return folder_.path(); }
+  std::filesystem::path file() const { return folder_.path() / kListFileName; }
+  const std::vector<std::byte>& bytes() const { return bytes_; }
+  void Restore() const { WriteBytes(file(), bytes_); }
+
+ private:
+  ScratchFolder folder_;
+  std::vector<std::byte> bytes_;
+};
+
+int ItemCount(const benchmark::State& state) { return static_cast<int>(state.range(0)); }
+
+void CheckDone(benchmark::State& state, bool done) {
+  if (!done) state.SkipWithError("the store refused an operation on good data");
+}
+
+void BM_ReadItems(benchmark::State& state) {
+  const StoredList list(ItemCount(state));
+  FailingReporter reporter;
+  ListStore store(list.folder(), reporter);
+  for (auto _ : state) {
+    std::optional<ListContents> contents = store.ReadItems(kListName);
+    benchmark::DoNotOptimize(contents);
+  }
+}
+
+void BM_ReadItems_Floor(benchmark::State& state) {
+  const StoredList list(ItemCount(state));
+  for (auto _ : state) {
+    std::vector<std::byte> bytes = ReadFileBytes(list.file());
+    benchmark::DoNotOptimize(bytes.data());
+  }
+}
+
+const ListItem kNewItem{false, u"sparkling_water", u"2", u"food", u"3.98"};
+
+// Runs `append` once per iteration, putting the list back now and then.
+template <class Append>
+void AppendNow(benchmark::State& state, const StoredList& list, Append append) {
+  int sinceRestore = 0;
+  for (auto _ : state) {
+    append();
+    if (++sinceRestore == kAppendsBetweenRestores) {
+      state.PauseTiming();
+      list.Restore();
+      sinceRestore = 0;
+      state.ResumeTiming();
+    }
+  }
+}
+
+void BM_AppendItem(benchmark::State& state) {
+  const StoredList list(ItemCount(state));
+  FailingReporter reporter;
+  ListStore store(list.folder(), reporter);
+  AppendNow(state, list, [&] { CheckDone(state, store.AppendItem(kListName, kNewItem)); });
+}
+
+void BM_AppendItem_Floor(benchmark::State& state) {
+  const StoredList list(ItemCount(state));
+  const std::vector<std::byte> line = Utf16LeBytes(
+      FormatItemLine({u"0", kNewItem.name, kNewItem.qty, kNewItem.catalog, kNewItem.price}));
+  AppendNow(state, list, [&] {
+    const int descriptor = open(list.file().c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+    CheckDone(state, descriptor >= 0 && write(descriptor, line.data(), line.size()) ==
+                                            static_cast<ssize_t>(line.size()));
+    close(descriptor);
+  });
+}
+
+// Every `step`th position, 1-based, as the Shopping List dialog passes them.
+std::vector<int> EveryNth(int itemCount, int step) {
+  std::vector<int> positions;
+  for (int position = step; position <= itemCount; position += step) positions.push_back(position);
+  return positions;
+}
+
+void BM_RewriteChecks(benchmark::State& state) {
+  const StoredList list(ItemCount(state));
+  FailingReporter reporter;
+  ListStore store(list.folder(), reporter);
+  // Two sets in turn, so that every rewrite changes the file.
+  const std::vector<int> ticks[] = {EveryNth(ItemCount(state), 3), EveryNth(ItemCount(state), 5)};
+  double subtotal = 0;
+  int turn = 0;
+  for (auto _ : state) {
+    CheckDone(state, store.RewriteChecks(kListName, ticks[turn], subtotal));
+    turn = 1 - turn;
+  }
+}
+
+void BM_RewriteDelete(benchmark::State& state) {
+  const StoredList list(ItemCount(state));
+  FailingReporter reporter;
+  ListStore store(list.folder(), reporter);
+  const int middle = ItemCount(state) / 2;
+  double subtotal = 0;
+  for (auto _ : state) {
+    CheckDone(state, store.RewriteDelete(kListName, middle, subtotal));
+    state.PauseTiming();
+    list.Restore();
+    state.ResumeTiming();
+  }
+}
+
+void BM_RewriteUpdate(benchmark::State& state) {
+  const StoredList list(ItemCount(state));
+  FailingReporter reporter;
+  ListStore store(list.folder(), reporter);
+  const int middle = ItemCount(state) / 2;
+  double subtotal = 0;
+  int turn = 0;
+  for (auto _ : state) {
+    CheckDone(state,
+              store.RewriteUpdate(kListName, middle, 2 + turn, 3.5 + turn, 4.5 - turn, subtotal));
+    turn = 1 - turn;
+  }
+}
+
+// The floor of every rewrite: the list's bytes into a new file, onto the
+// disk, and renamed over the list.
+void BM_Rewrite_Floor(benchmark::State& state) {
+  const StoredList list(ItemCount(state));
+  const std::filesystem::path scratch = list.folder() / kScratchFileName;
+  const std::vector<std::byte>& bytes = list.bytes();
+  for (auto _ : state) {
+    const int descriptor = open(scratch.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    const bool written =
+        descriptor >= 0 &&
+        write(descriptor, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size()) &&
+        fsync(descriptor) == 0;
+    const bool closed = close(descriptor) == 0;
+    CheckDone(state, written && closed && rename(scratch.c_str(), list.file().c_str()) == 0);
+  }
+}
+
+void ListSizes(benchmark::internal::Benchmark* benchmark) {
+  benchmark->Arg(100)->Arg(1'000)->Arg(10'000)->Unit(benchmark::kMicrosecond)->UseRealTime();
+}
+
+BENCHMARK(BM_ReadItems)->Apply(ListSizes);
+BENCHMARK(BM_ReadItems_Floor)->Apply(ListSizes);
+BENCHMARK(BM_AppendItem)->Apply(ListSizes);
+BENCHMARK(BM_AppendItem_Floor)->Apply(ListSizes);
+BENCHMARK(BM_RewriteChecks)->Apply(ListSizes);
+BENCHMARK(BM_RewriteDelete)->Apply(ListSizes);
+BENCHMARK(BM_RewriteUpdate)->Apply(ListSizes);
+BENCHMARK(BM_Rewrite_Floor)->Apply(ListSizes);
+
+}  // namespace
+}  // namespace tallyfox::bench
