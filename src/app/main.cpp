@@ -27,6 +27,8 @@ int main(int argc, char** argv) {
   }
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tallyfox"));
+  // Lets the desktop match the window to its launcher and icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.example.tallyfox"));
   // Qt adopts the environment's locale; numbers are ours to read and write.
   std::setlocale(LC_NUMERIC, "C");
   return tallyfox::CTallyfoxApp().Run();
