@@ -40,7 +40,9 @@ write_list() {
 }
 for name in groceries weekend hardware pharmacy party; do write_list "$name"; done
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3> "$work/display" 2> "$work/xvfb.log" &
+# Without -noreset the server resets when a program exits, and may refuse the
+# next one while it does.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3> "$work/display" 2> "$work/xvfb.log" &
 xvfb_pid=$!
 for _ in $(seq 1 100); do
   [ -s "$work/display" ] && break
