@@ -201,7 +201,13 @@ bool ListStore::RewriteChecks(std::u16string_view name, const std::vector<int>& 
                               double& subtotal) {
   std::vector<int> ticked = tickedPositions;
   std::ranges::sort(ticked);
-  return Rewrite(name, subtotal, [&ticked](std::vector<ItemLine>& lines, double&) {
+  return Rewrite(name, subtotal, [this, &ticked](std::vector<ItemLine>& lines, double&) {
+    // A longer word where the tick belongs is the user's text (a file in
+    // another encoding reads as one long word): refuse rather than lose it.
+    if (std::ranges::any_of(lines, [](const ItemLine& line) { return line.checked.size() > 1; })) {
+      reporter_.Report(kUpdateFailed);
+      return false;
+    }
     for (std::size_t i = 0; i < lines.size(); ++i) {
       const bool isTicked = std::ranges::binary_search(ticked, static_cast<int>(i) + 1);
       lines[i].checked = isTicked ? u"1" : u"0";

@@ -42,6 +42,7 @@ class ListStore {
 
   // Rewrites; subtotal is the caller's, adjusted on success. The list file
   // is replaced in one step by a complete new file, or left as it was.
+  // Refuses, with a message, a file where a tick's place holds a longer word.
   bool RewriteChecks(std::u16string_view name, const std::vector<int>& tickedPositions,
                      double& subtotal);  // 1-based, ascending
   bool RewriteDelete(std::u16string_view name, int position, double& subtotal);  // 0-based
