@@ -152,8 +152,12 @@ class AccessibilityTest : public ::testing::Test {
 };
 
 TEST_F(AccessibilityTest, MainWindowOnEveryTabInBothPageSets) {
-  for (const auto& [screen, set] : {std::pair{kPortrait, "portrait"}, {kLandscape, "landscape"}}) {
-    RunMainWindow(screen, [&](CTallyfoxDlg& main) {
+  struct PageSet {
+    ScreenGeometry screen;
+    std::string name;
+  };
+  for (const PageSet& set : {PageSet{kPortrait, "portrait"}, PageSet{kLandscape, "landscape"}}) {
+    RunMainWindow(set.screen, [&](CTallyfoxDlg& main) {
       // What the names come to, and what the state button still tells.
       QWidget* price = main.SalePage().Item(kSalePriceIds[2]).widget();
       EXPECT_EQ(SpokenName(price), QStringLiteral("Price row 3"));
@@ -163,7 +167,7 @@ TEST_F(AccessibilityTest, MainWindowOnEveryTabInBothPageSets) {
       EXPECT_EQ(state->text(QAccessible::Description), QStringLiteral("CA"));
       for (int tab = 0; tab < kTabCount; ++tab) {
         testing::SelectTab(main, kIdcTabControl, tab);
-        ExpectUsableWithoutSight(std::string(set) + " tab " + std::to_string(tab), main.widget(),
+        ExpectUsableWithoutSight(set.name + " tab " + std::to_string(tab), main.widget(),
                                  {&main, &main.PageAt(tab)});
       }
     });
