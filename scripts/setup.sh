@@ -6,6 +6,9 @@ set -euo pipefail
 
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
           libbenchmark-dev locales)
+# Scripts that need more (scripts/fuzz.sh: clang and its fuzzer runtime) name it here.
+read -r -a extra_packages <<< "${TALLYFOX_EXTRA_PACKAGES:-}"
+packages+=("${extra_packages[@]}")
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,0 +1,189 @@
+// A list file of any bytes, read and then changed by one kind of rewrite or
+// an append: the result must read back as the same items apart from the
+// change asked for (none lost, split or cut, no word of the user's dropped),
+// and a change the store refuses must leave the file byte for byte as it was.
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cmath>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "common/numbers.h"
+#include "fuzz_support.h"
+#include "platform/file_lines.h"
+#include "platform/files.h"
+#include "shoplist/list_lines.h"
+#include "shoplist/list_store.h"
+
+namespace tallyfox::fuzz {
+namespace {
+
+enum class Change { Checks, Delete, Update, Append, kMaxValue = Append };
+
+constexpr std::u16string_view kList = u"list";
+const ItemLine kAppended{u"0", u"milk", u"2", u"food", u"6.50"};
+
+bool SameText(const ItemLine& a, const ItemLine& b) {
+  return a.name == b.name && a.qty == b.qty && a.catalog == b.catalog && a.price == b.price;
+}
+
+bool SameItem(const ItemLine& a, const ItemLine& b) {
+  return a.checked == b.checked && SameText(a, b);
+}
+
+struct Fixture {
+  std::filesystem::path file = ScratchFolder() / "list.csv";
+  std::string bytes;
+  RecordingReporter reporter;
+  ListStore store{ScratchFolder(), reporter};
+  std::vector<ItemLine> before;
+
+  // The file's items word for word, as the store's reader splits them, and
+  // the same number of items as the store hands out.
+  std::vector<ItemLine> Items() {
+    std::vector<ItemLine> items;
+    std::optional<File> opened = File::Open(file, OpenMode::Read);
+    Check(opened.has_value(), "the list file is there");
+    Utf16LineReader reader(*opened);
+    for (bool first = true; std::optional<std::u16string> line = reader.ReadLine(); first = false) {
+      std::u16string_view text = *line;
+      if (first && !text.empty() && text.front() == u'\uFEFF') text.remove_prefix(1);
+      if (std::optional<ItemLine> item = ParseItemLine(text)) items.push_back(std::move(*item));
+    }
+    const std::optional<ListContents> contents = store.ReadItems(kList);
+    Check(contents && contents->items.size() == items.size(),
+          "the store hands out every item line");
+    return items;
+  }
+
+  void CheckUnchanged(std::string_view what) { Check(ReadBytes(file) == bytes, what); }
+};
+
+void CheckTicks(Fixture& f, FuzzedDataProvider& input) {
+  const auto mask = input.ConsumeIntegral<std::uint64_t>();
+  std::vector<int> ticked;
+  for (int position = 1; position <= 64; ++position) {
+    if (mask >> (position - 1) & 1) ticked.push_back(position);
+  }
+  double subtotal = 1.5;
+  if (!f.store.RewriteChecks(kList, ticked, subtotal)) {
+    f.CheckUnchanged("a refused rewrite leaves the file as it was");
+    return;
+  }
+  Check(subtotal == 1.5, "ticking leaves the subtotal alone");
+  const std::vector<ItemLine> after = f.Items();
+  Check(after.size() == f.before.size(), "ticking keeps every item");
+  for (std::size_t i = 0; i < after.size(); ++i) {
+    Check(SameText(after[i], f.before[i]), "ticking changes only Checked fields");
+    Check(f.before[i].checked.size() == 1, "a tick replaces a check mark, never a longer word");
+    const bool wanted = i < 64 && (mask >> i & 1);
+    Check(after[i].checked == (wanted ? u"1" : u"0"), "each item is ticked as asked");
+  }
+}
+
+void CheckDelete(Fixture& f, FuzzedDataProvider& input) {
+  const int count = static_cast<int>(f.before.size());
+  const int position = input.ConsumeIntegralInRange<int>(-1, count);
+  double subtotal = 10;
+  if (!f.store.RewriteDelete(kList, position, subtotal)) {
+    Check(position < 0 || position >= count, "deleting an item that exists succeeds");
+    Check(subtotal == 10, "a refused delete leaves the subtotal alone");
+    f.CheckUnchanged("a refused delete leaves the file as it was");
+    return;
+  }
+  const std::vector<ItemLine> after = f.Items();
+  Check(after.size() + 1 == f.before.size(), "a delete removes one item");
+  for (std::size_t i = 0; i < after.size(); ++i) {
+    const std::size_t from = i < static_cast<std::size_t>(position) ? i : i + 1;
+    Check(SameItem(after[i], f.before[from]), "a delete keeps every other item as it was");
+  }
+  const double expected = 10 - ReadNumber(f.before[position].price);
+  Check(subtotal == expected || (std::isnan(subtotal) && std::isnan(expected)),
+        "a delete takes the item's price off the subtotal");
+}
+
+void CheckUpdate(Fixture& f, FuzzedDataProvider& input) {
+  const int count = static_cast<int>(f.before.size());
+  const int position = input.ConsumeIntegralInRange<int>(-1, count);
+  const int qty = input.ConsumeIntegral<int>();
+  const double price = input.ConsumeIntegralInRange<int>(-100000, 100000) / 100.0;
+  double subtotal = 10;
+  if (!f.store.RewriteUpdate(kList, position, qty, price, 2.5, subtotal)) {
+    Check(position < 0 || position >= count || f.before[position].name.empty() ||
+              f.before[position].catalog.empty(),
+          "updating an item that has a name and a catalog succeeds");
+    Check(subtotal == 10, "a refused update leaves the subtotal alone");
+    f.CheckUnchanged("a refused update leaves the file as it was");
+    return;
+  }
+  const std::vector<ItemLine> after = f.Items();
+  Check(after.size() == f.before.size(), "an update keeps every item");
+  for (std::size_t i = 0; i < after.size(); ++i) {
+    if (i != static_cast<std::size_t>(position)) {
+      Check(SameItem(after[i], f.before[i]), "an update leaves the other items as they were");
+    }
+  }
+  const ItemLine& updated = after[position];
+  const ItemLine& old = f.before[position];
+  Check(
+      updated.checked == old.checked && updated.name == old.name && updated.catalog == old.catalog,
+      "an update keeps the item's tick, name and catalog");
+  Check(updated.qty == FormatInteger(qty) && updated.price == FormatFixed2(price),
+        "an update stores the new quantity and price");
+  Check(subtotal == (price + 10) - 2.5, "an update moves the subtotal by the price change");
+}
+
+void CheckAppend(Fixture& f) {
+  Check(f.store.AppendItem(
+            kList, {false, kAppended.name, kAppended.qty, kAppended.catalog, kAppended.price}),
+        "an item can be appended to any list file");
+  const std::vector<ItemLine> after = f.Items();
+  // A character cut short at the file's end is completed first, which may
+  // lengthen the last item or make an item of a lone byte.
+  const bool torn = f.bytes.size() % 2 != 0;
+  const std::size_t count = f.before.size();
+  Check(after.size() == count + 1 || (torn && after.size() == count + 2),
+        "an append adds one item");
+  for (std::size_t i = 0; i < (torn && count > 0 ? count - 1 : count); ++i) {
+    Check(SameItem(after[i], f.before[i]), "an append keeps the items before it");
+  }
+  Check(SameItem(after.back(), kAppended), "the appended item comes last, whole");
+}
+
+}  // namespace
+}  // namespace tallyfox::fuzz
+
+// The input is one byte for the kind of change, eight for its arguments and
+// then the list file, so that a seed is a list file behind nine bytes.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace tallyfox::fuzz;
+  constexpr std::size_t kHeader = 9;
+  if (size < kHeader) return 0;
+  const auto change = static_cast<Change>(data[0] % (static_cast<int>(Change::kMaxValue) + 1));
+  FuzzedDataProvider arguments(data + 1, kHeader - 1);
+  Fixture f;
+  f.bytes.assign(reinterpret_cast<const char*>(data) + kHeader, size - kHeader);
+  WriteBytes(f.file, f.bytes);
+  f.before = f.Items();
+  switch (change) {
+    case Change::Checks:
+      CheckTicks(f, arguments);
+      break;
+    case Change::Delete:
+      CheckDelete(f, arguments);
+      break;
+    case Change::Update:
+      CheckUpdate(f, arguments);
+      break;
+    case Change::Append:
+      CheckAppend(f);
+      break;
+  }
+  Check(f.reporter.messages.empty() || change == Change::Checks,
+        "only a refused tick rewrite tells the user anything");
+  Check(!std::filesystem::exists(ScratchFolder() / "temp.csv"), "no scratch file stays behind");
+  return 0;
+}

@@ -1,0 +1,115 @@
+// A rate file of any bytes and a typed rate of any text: the lookup never
+// fails on a file that is there, "Set" either refuses with the file left as
+// it was or rewrites it with every line that is not of the pair unchanged,
+// and a lookup afterwards gives the stored rate and its reverse.
+
+#include <cmath>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "common/numbers.h"
+#include "common/text.h"
+#include "converter/exchange_rates.h"
+#include "fuzz_support.h"
+#include "platform/file_lines.h"
+#include "platform/files.h"
+
+namespace tallyfox::fuzz {
+namespace {
+
+constexpr std::int32_t kLastPosition = 25;
+
+// The lines after the header, as the rate file's reader sees them.
+std::vector<std::u16string> DataLines(const std::filesystem::path& path) {
+  std::optional<File> file = File::Open(path, OpenMode::Read);
+  Check(file.has_value(), "the rate file is there");
+  Utf16LineReader reader(*file);
+  reader.ReadLine();
+  std::vector<std::u16string> lines;
+  while (std::optional<std::u16string> line = reader.ReadLine()) lines.push_back(*line);
+  return lines;
+}
+
+bool IsLineOf(std::u16string_view line, std::int32_t from, std::int32_t to) {
+  const std::vector<std::u16string_view> fields = SplitWords(line);
+  return fields.size() >= 3 && ReadInteger(fields[0]) == from && ReadInteger(fields[1]) == to;
+}
+
+// A line of the pair, rewritten: its own position fields and the new rate.
+bool IsRewritten(std::u16string_view before, std::u16string_view after, std::u16string_view rate) {
+  const std::vector<std::u16string_view> fields = SplitWords(before);
+  return after == std::u16string(fields[0]) + u"  " + std::u16string(fields[1]) + u"  " +
+                      std::u16string(rate) + u"  ";
+}
+
+struct Pair {
+  std::int32_t from, to;
+  std::u16string rate, reverse;
+};
+
+void CheckRewrittenLines(const std::vector<std::u16string>& before,
+                         const std::vector<std::u16string>& after, const Pair& pair) {
+  Check(after.size() >= before.size() && after.size() <= before.size() + 2,
+        "Set keeps every line and adds at most the pair's two");
+  for (std::size_t i = 0; i < before.size(); ++i) {
+    if (IsLineOf(before[i], pair.from, pair.to)) {
+      Check(IsRewritten(before[i], after[i], pair.rate), "the pair's line takes the new rate");
+    } else if (IsLineOf(before[i], pair.to, pair.from)) {
+      Check(IsRewritten(before[i], after[i], pair.reverse), "the reverse line takes its rate");
+    } else {
+      Check(after[i] == before[i], "every line not of the pair comes back unchanged");
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tallyfox::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace tallyfox;
+  using namespace tallyfox::fuzz;
+  // The input is the pair, the length of the typed rate, the rate as UTF-8
+  // and then the rate file.
+  if (size < 3 || size < 3u + data[2] % 16) return 0;
+  const std::int32_t from = data[0] % (kLastPosition + 1);
+  const std::int32_t to = data[1] % (kLastPosition + 1);
+  const std::size_t typedLength = data[2] % 16;
+  const char* const text = reinterpret_cast<const char*>(data) + 3;
+  const std::u16string typed = FromUtf8(std::string_view(text, typedLength));
+  const std::string bytes(text + typedLength, size - 3 - typedLength);
+  const std::filesystem::path rateFile = ScratchFolder() / "exrate.dat";
+  const std::filesystem::path scratch = ScratchFolder() / "temp.csv";
+  WriteBytes(rateFile, bytes);
+
+  RecordingReporter reporter;
+  const double before = ReadExchangeRate(rateFile, from, to, reporter);
+  Check(reporter.messages.empty(), "a rate file that is there can always be read");
+  Check(!std::isnan(before), "a looked-up rate is a number");
+  const std::vector<std::u16string> linesBefore = DataLines(rateFile);
+
+  if (!StoreExchangeRate(rateFile, scratch, from, to, typed, reporter)) {
+    Check(reporter.messages == std::vector<std::u16string>{std::u16string(kUnstorableRateMessage)},
+          "Set refuses only a rate it cannot store, and says so");
+    Check(ReadBytes(rateFile) == bytes, "a refused rate leaves the file as it was");
+    Check(!std::filesystem::exists(scratch), "a refused rate leaves no scratch file");
+    return 0;
+  }
+  Check(reporter.messages.empty(), "a stored rate tells the user nothing");
+  Check(!std::filesystem::exists(scratch), "no scratch file stays behind");
+  const std::vector<std::u16string_view> words = SplitWords(typed);
+  Check(words.size() == 1, "only one word can be a rate");
+  const double rate = ReadNumber(words[0]);
+  const Pair pair{from, to, std::u16string(words[0]), FormatFixed4(1 / rate)};
+  CheckRewrittenLines(linesBefore, DataLines(rateFile), pair);
+
+  Check(ReadExchangeRate(rateFile, from, to, reporter) == rate,
+        "a lookup after Set gives the stored rate");
+  if (from != to) {
+    Check(ReadExchangeRate(rateFile, to, from, reporter) == ReadNumber(pair.reverse),
+          "a lookup after Set gives the stored reverse");
+  }
+  Check(reporter.messages.empty(), "the rewritten file can be read");
+  return 0;
+}
