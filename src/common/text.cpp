@@ -119,16 +119,35 @@ std::u16string FromAscii(std::string_view text) {
 
 std::u16string_view Left(std::u16string_view text, std::size_t n) { return text.substr(0, n); }
 
+namespace {
+
+// The word at or after `position`, which moves past it; empty at the end.
+std::u16string_view NextWord(std::u16string_view line, std::size_t& position) {
+  while (position < line.size() && IsSpace(line[position])) ++position;
+  const std::size_t start = position;
+  while (position < line.size() && !IsSpace(line[position])) ++position;
+  return line.substr(start, position - start);
+}
+
+}  // namespace
+
 std::vector<std::u16string_view> SplitWords(std::u16string_view line) {
   std::vector<std::u16string_view> words;
-  std::size_t i = 0;
-  while (i < line.size()) {
-    while (i < line.size() && IsSpace(line[i])) ++i;
-    const std::size_t start = i;
-    while (i < line.size() && !IsSpace(line[i])) ++i;
-    if (i > start) words.push_back(line.substr(start, i - start));
+  std::size_t position = 0;
+  for (auto word = NextWord(line, position); !word.empty(); word = NextWord(line, position)) {
+    words.push_back(word);
   }
   return words;
+}
+
+std::size_t SplitFirstWords(std::u16string_view line, std::span<std::u16string_view> words) {
+  std::size_t count = 0;
+  std::size_t position = 0;
+  for (auto word = NextWord(line, position); !word.empty(); word = NextWord(line, position)) {
+    if (count < words.size()) words[count] = word;
+    ++count;
+  }
+  return count;
 }
 
 }  // namespace tallyfox

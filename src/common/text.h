@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,5 +27,10 @@ std::u16string_view Left(std::u16string_view text, std::size_t n);
 
 // The maximal runs of characters that are not white space, in order.
 std::vector<std::u16string_view> SplitWords(std::u16string_view line);
+
+// The same words without allocating: the first ones fill `words`, and the
+// count of all of them comes back, so that a caller can tell a line with
+// more words than it takes.
+std::size_t SplitFirstWords(std::u16string_view line, std::span<std::u16string_view> words);
 
 }  // namespace tallyfox

@@ -47,8 +47,8 @@ struct RateLine {
 
 // Nothing for a line of fewer than three fields: it names no rate.
 std::optional<RateLine> ParseRateLine(std::u16string_view line) {
-  const std::vector<std::u16string_view> fields = SplitWords(line);
-  if (fields.size() < 3) return std::nullopt;
+  std::array<std::u16string_view, 3> fields;
+  if (SplitFirstWords(line, fields) < fields.size()) return std::nullopt;
   return RateLine{fields[0], fields[1], fields[2]};
 }
 

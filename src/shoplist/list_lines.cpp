@@ -21,22 +21,25 @@ std::u16string JoinWords(const std::vector<std::u16string_view>& words, std::siz
   return joined;
 }
 
+// More words than fields come from a name with spaces.
+ItemLine JoinNameWords(const std::vector<std::u16string_view>& words) {
+  const std::size_t count = words.size();
+  return ItemLine{std::u16string(words[0]), JoinWords(words, 1, count - 3),
+                  std::u16string(words[count - 3]), std::u16string(words[count - 2]),
+                  std::u16string(words[count - 1])};
+}
+
 }  // namespace
 
 std::optional<ItemLine> ParseItemLine(std::u16string_view line) {
-  const std::vector<std::u16string_view> words = SplitWords(line);
-  if (words.empty()) return std::nullopt;
-  std::array<std::u16string, kFieldCount> fields;
-  if (words.size() <= kFieldCount) {
-    for (std::size_t i = 0; i < words.size(); ++i) fields[i] = words[i];
-  } else {
-    const std::size_t count = words.size();
-    fields = {std::u16string(words[0]), JoinWords(words, 1, count - 3),
-              std::u16string(words[count - 3]), std::u16string(words[count - 2]),
-              std::u16string(words[count - 1])};
-  }
-  return ItemLine{std::move(fields[0]), std::move(fields[1]), std::move(fields[2]),
-                  std::move(fields[3]), std::move(fields[4])};
+  // Words go straight into their fields: a list is read line by line, and
+  // a vector per line would cost more than the rest of the reading.
+  std::array<std::u16string_view, kFieldCount> words;
+  const std::size_t count = SplitFirstWords(line, words);
+  if (count == 0) return std::nullopt;
+  if (count > kFieldCount) return JoinNameWords(SplitWords(line));
+  return ItemLine{std::u16string(words[0]), std::u16string(words[1]), std::u16string(words[2]),
+                  std::u16string(words[3]), std::u16string(words[4])};
 }
 
 std::u16string FormatItemLine(const ItemLine& line) {

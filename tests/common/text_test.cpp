@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <string>
 #include <vector>
 
@@ -74,6 +76,11 @@ TEST(TextTest, SplitWordsTakesRunsBetweenWhiteSpace) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     EXPECT_EQ(SplitWords(c.line), c.expected);
+    std::array<std::u16string_view, 3> first;
+    ASSERT_EQ(SplitFirstWords(c.line, first), c.expected.size());
+    for (std::size_t i = 0; i < std::min(first.size(), c.expected.size()); ++i) {
+      EXPECT_EQ(first[i], c.expected[i]);
+    }
   }
 }
 
