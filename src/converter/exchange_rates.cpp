@@ -69,9 +69,10 @@ bool VisitDataLines(const std::filesystem::path& rateFile, OpenMode mode, Visit 
   std::optional<File> file = File::Open(rateFile, mode);
   if (!file) return false;
   Utf16LineReader reader(*file);
-  reader.ReadLine();
-  while (std::optional<std::u16string> line = reader.ReadLine()) {
-    if (!visit(std::move(*line))) return true;
+  std::u16string line;
+  reader.ReadLine(line);
+  while (reader.ReadLine(line)) {
+    if (!visit(std::as_const(line))) return true;
   }
   return !reader.failed();
 }
@@ -170,8 +171,8 @@ bool StoreExchangeRate(const std::filesystem::path& rateFile,
   }
   // Opened for updating so that a file the user made read-only stays as it is.
   std::vector<std::u16string> lines;
-  const bool read = VisitDataLines(rateFile, OpenMode::ReadUpdate, [&](std::u16string line) {
-    lines.push_back(std::move(line));
+  const bool read = VisitDataLines(rateFile, OpenMode::ReadUpdate, [&](const std::u16string& line) {
+    lines.push_back(line);
     return true;
   });
   if (!read) {

@@ -1,9 +1,9 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "platform/files.h"
 
@@ -18,13 +18,16 @@ class Utf16LineReader {
 
   // Nothing at the end of the file or when reading failed.
   std::optional<std::u16string> ReadLine();
+  // The same into `line`, whose storage serves again for the next line:
+  // false where the other gives nothing.
+  bool ReadLine(std::u16string& line);
   bool failed() const { return failed_; }
 
  private:
   bool Refill();
 
   File& file_;
-  std::vector<std::byte> buffer_;
+  std::unique_ptr<std::byte[]> buffer_;
   std::size_t position_ = 0;
   std::size_t end_ = 0;
   bool atEnd_ = false;

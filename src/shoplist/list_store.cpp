@@ -31,8 +31,9 @@ constexpr std::u16string_view kUpdateFailed = u"Failed to update shopping list f
 bool ReadItemLines(File& file, std::vector<ItemLine>& lines) {
   Utf16LineReader reader(file);
   bool first = true;
-  while (std::optional<std::u16string> line = reader.ReadLine()) {
-    std::u16string_view text = *line;
+  std::u16string line;
+  while (reader.ReadLine(line)) {
+    std::u16string_view text = line;
     if (first && !text.empty() && text.front() == kByteOrderMark) text.remove_prefix(1);
     first = false;
     if (std::optional<ItemLine> item = ParseItemLine(text)) lines.push_back(std::move(*item));

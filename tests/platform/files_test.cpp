@@ -25,14 +25,20 @@ using testing::WriteBytes;
 
 class FilesTest : public ::testing::Test {
  protected:
+  // Reads with both forms of ReadLine, which must agree.
   std::vector<std::u16string> ReadLines(const std::filesystem::path& path) {
     std::optional<File> file = File::Open(path, OpenMode::Read);
-    EXPECT_TRUE(file);
-    if (!file) return {};
+    std::optional<File> again = File::Open(path, OpenMode::Read);
+    EXPECT_TRUE(file && again);
+    if (!file || !again) return {};
     Utf16LineReader reader(*file);
     std::vector<std::u16string> lines;
     while (std::optional<std::u16string> line = reader.ReadLine()) lines.push_back(*line);
     EXPECT_FALSE(reader.failed());
+    Utf16LineReader reusing(*again);
+    std::vector<std::u16string> reused;
+    for (std::u16string line; reusing.ReadLine(line);) reused.push_back(line);
+    EXPECT_EQ(reused, lines);
     return lines;
   }
 
