@@ -149,6 +149,9 @@ double ReadExchangeRate(const std::filesystem::path& rateFile, std::int32_t from
                         std::int32_t toIndex, Reporter& reporter) {
   std::optional<double> rate;
   const bool read = VisitDataLines(rateFile, OpenMode::Read, [&](const std::u16string& line) {
+    // Most lines are another currency's, as their first number shows: a
+    // keystroke reads the whole file, so they are passed over at once.
+    if (ReadInteger(line) != fromIndex) return true;
     const std::optional<RateLine> parsed = ParseRateLine(line);
     if (parsed && parsed->IsPair(fromIndex, toIndex)) rate = ReadNumber(parsed->rate);
     return !rate;
