@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <bit>
 #include <cerrno>
 #include <cstdio>
 #include <utility>
@@ -132,7 +133,15 @@ bool File::Write(std::span<const std::byte> bytes) {
   return true;
 }
 
-bool File::WriteText(std::u16string_view text) { return Write(EncodeUtf16Le(text)); }
+// A rewritten list is one text of hundreds of kilobytes: where the machine
+// holds code units as UTF-16LE already, they are written as they are.
+bool File::WriteText(std::u16string_view text) {
+  if constexpr (std::endian::native == std::endian::little) {
+    return Write(std::as_bytes(std::span(text.data(), text.size())));
+  } else {
+    return Write(EncodeUtf16Le(text));
+  }
+}
 
 bool File::Flush() {
   if (FileFaultInjected(FileOperation::Flush, path_)) return false;
