@@ -43,17 +43,21 @@ std::optional<ItemLine> ParseItemLine(std::u16string_view line) {
 }
 
 std::u16string FormatItemLine(const ItemLine& line) {
+  std::u16string text;
+  AppendItemLine(text, line);
+  return text;
+}
+
+void AppendItemLine(std::u16string& text, const ItemLine& line) {
   const std::array<const std::u16string*, kFieldCount> fields = {
       &line.checked, &line.name, &line.qty, &line.catalog, &line.price};
   std::size_t used = kFieldCount;
   while (used > 0 && fields[used - 1]->empty()) --used;
-  std::u16string text;
   for (std::size_t i = 0; i < used; ++i) {
     if (i > 0) text += kFieldSeparator;
     text += *fields[i];
   }
   text += u'\n';
-  return text;
 }
 
 }  // namespace tallyfox

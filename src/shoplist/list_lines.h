@@ -26,5 +26,7 @@ std::optional<ItemLine> ParseItemLine(std::u16string_view line);
 // The fields joined by two spaces, up to the last one that holds anything,
 // and LF: a line read with fewer than five words keeps the words it has.
 std::u16string FormatItemLine(const ItemLine& line);
+// The same text added to the end of `text`, to build a whole file at once.
+void AppendItemLine(std::u16string& text, const ItemLine& line);
 
 }  // namespace tallyfox

@@ -93,7 +93,7 @@ bool AppendText(const std::filesystem::path& path, std::u16string_view line) {
 
 bool WriteItemLines(File& file, const std::vector<ItemLine>& lines) {
   std::u16string text(kListHeaderLine);
-  for (const ItemLine& line : lines) text += FormatItemLine(line);
+  for (const ItemLine& line : lines) AppendItemLine(text, line);
   return file.WriteText(text) && file.Flush() && file.Close();
 }
 
