@@ -149,6 +149,7 @@ std::optional<ListContents> ListStore::ReadItems(std::u16string_view name) {
     return std::nullopt;
   }
   ListContents contents;
+  contents.items.reserve(lines.size());
   for (ItemLine& line : lines) {
     contents.subtotal += ReadNumber(line.price);
     contents.items.push_back(ToListItem(std::move(line)));
