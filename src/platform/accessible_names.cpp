@@ -94,12 +94,17 @@ std::u16string BaseName(std::span<const ItemTemplate> items, const ItemTemplate&
 
 }  // namespace
 
-std::u16string SpokenCaption(std::u16string_view caption) {
-  std::u16string spoken;
+std::u16string ShownCaption(std::u16string_view caption) {
+  std::u16string shown;
   for (std::size_t i = 0; i < caption.size(); ++i) {
     if (caption[i] == u'&' && i + 1 < caption.size()) ++i;
-    spoken.push_back(caption[i]);
+    shown.push_back(caption[i]);
   }
+  return shown;
+}
+
+std::u16string SpokenCaption(std::u16string_view caption) {
+  std::u16string spoken = ShownCaption(caption);
   if (!spoken.empty() && spoken.back() == u':') spoken.pop_back();
   return spoken;
 }

@@ -12,8 +12,11 @@
 
 namespace tallyfox {
 
-// A caption as spoken: "&" markers dropped ("&&" is one ampersand) and a
-// trailing colon left off.
+// A caption as shown: "&&" is one ampersand and a lone "&" marks the next
+// letter, which is dropped.
+std::u16string ShownCaption(std::u16string_view caption);
+
+// A caption as spoken: as shown, with a trailing colon left off.
 std::u16string SpokenCaption(std::u16string_view caption);
 
 // One name per item, in template order. The item's own accessible name where

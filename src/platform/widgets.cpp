@@ -24,14 +24,7 @@ namespace tallyfox {
 
 void ReportRowChange(const ListView& control, QTreeWidgetItem* item);
 
-QString StaticCaption(std::u16string_view caption) {
-  QString shown;
-  for (std::size_t i = 0; i < caption.size(); ++i) {
-    if (caption[i] == u'&' && i + 1 < caption.size()) ++i;
-    shown.append(QChar(caption[i]));
-  }
-  return shown;
-}
+QString StaticCaption(std::u16string_view caption) { return ToQString(ShownCaption(caption)); }
 
 namespace {
 
