@@ -84,8 +84,9 @@ std::vector<QWidget*> TemplateTabStops(const std::vector<const Dialog*>& parts) 
   return stops;
 }
 
-// A screen reader has a name for every control of the window and for every
-// tab of its strip, and Tab visits the tab stops in template order.
+// A screen reader has a name for every control of the window, for every tab
+// of its strip and for whatever Tab lands on, and Tab visits the tab stops in
+// template order.
 void ExpectUsableWithoutSight(const std::string& where, QWidget* window,
                               const std::vector<const Dialog*>& parts) {
   SCOPED_TRACE(where);
@@ -102,7 +103,9 @@ void ExpectUsableWithoutSight(const std::string& where, QWidget* window,
       }
     }
   }
-  EXPECT_EQ(Describe(TabChain(window)), Describe(TemplateTabStops(parts)));
+  const std::vector<QWidget*> chain = TabChain(window);
+  for (QWidget* stop : chain) EXPECT_FALSE(SpokenName(stop).isEmpty()) << Describe(stop);
+  EXPECT_EQ(Describe(chain), Describe(TemplateTabStops(parts)));
 }
 
 // Key presses go to the window as the window system delivers them, so that
