@@ -234,7 +234,7 @@ TEST_F(AccessibilityTest, TabAndShiftTabWalkTheTabStopsRoundTheWindow) {
   RunTaxSetup(values_);
 }
 
-TEST_F(AccessibilityTest, CtrlTabAndCtrlPageKeysSwitchPages) {
+TEST_F(AccessibilityTest, KeysSwitchPages) {
   RunMainWindow(kPortrait, [](CTallyfoxDlg& main) {
     QWidget* window = main.widget();
     Activate(window);
@@ -253,9 +253,15 @@ TEST_F(AccessibilityTest, CtrlTabAndCtrlPageKeysSwitchPages) {
         {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, 0},
         {Qt::Key_PageUp, Qt::ControlModifier, 4},  // round to the last
         {Qt::Key_Tab, Qt::ControlModifier, 0},
+        // On the strip itself, the arrows.
+        {Qt::Key_Right, Qt::NoModifier, 1},
+        {Qt::Key_Left, Qt::NoModifier, 0},
     };
     for (const Step& step : steps) {
       SCOPED_TRACE(step.tab);
+      if (step.modifiers == Qt::NoModifier) {
+        static_cast<TabControlWidget*>(tabs.widget())->tabBar()->setFocus(Qt::TabFocusReason);
+      }
       Press(window, step.key, step.modifiers);
       EXPECT_EQ(tabs.CurSel(), step.tab);
       for (int tab = 0; tab < kTabCount; ++tab) {
