@@ -1,10 +1,12 @@
 #include "platform/widgets.h"
 
+#include <QBuffer>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,7 +34,16 @@ namespace {
 QPixmap LoadImage(int resource, int scale) {
   const auto bytes = ImageResource(resource, scale);
   QPixmap pixmap;
-  if (!bytes.empty()) pixmap.loadFromData(bytes.data(), static_cast<uint>(bytes.size()), "PNG");
+  if (!bytes.empty()) {
+    // Read as PNG alone: asked to load data, Qt first loads every image
+    // plugin to ask it, which costs more than these small pictures.
+    QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()),
+                                              static_cast<qsizetype>(bytes.size()));
+    QBuffer buffer(&data);
+    QImageReader reader(&buffer, "png");
+    reader.setAutoDetectImageFormat(false);
+    pixmap = QPixmap::fromImage(reader.read());
+  }
   pixmap.setDevicePixelRatio(scale);
   return pixmap;
 }
