@@ -26,9 +26,10 @@ constexpr std::u16string_view kOpenFailed = u"Failed to open list file.";
 constexpr std::u16string_view kSaveFailed = u"Failed to save item.";
 constexpr std::u16string_view kUpdateFailed = u"Failed to update shopping list file";
 
-// The item lines of an open list file, whole however long they are. A
-// first line that is more than the byte-order mark is an item too.
-bool ReadItemLines(File& file, std::vector<ItemLine>& lines) {
+// Hands `take` the item lines of an open list file, whole however long they
+// are. A first line that is more than the byte-order mark is an item too.
+template <class Take>
+bool ForEachItemLine(File& file, Take take) {
   Utf16LineReader reader(file);
   bool first = true;
   std::u16string line;
@@ -36,9 +37,13 @@ bool ReadItemLines(File& file, std::vector<ItemLine>& lines) {
     std::u16string_view text = line;
     if (first && !text.empty() && text.front() == kByteOrderMark) text.remove_prefix(1);
     first = false;
-    if (std::optional<ItemLine> item = ParseItemLine(text)) lines.push_back(std::move(*item));
+    if (std::optional<ItemLine> item = ParseItemLine(text)) take(std::move(*item));
   }
   return !reader.failed();
+}
+
+bool ReadItemLines(File& file, std::vector<ItemLine>& lines) {
+  return ForEachItemLine(file, [&lines](ItemLine&& line) { lines.push_back(std::move(line)); });
 }
 
 ListItem ToListItem(ItemLine line) {
@@ -143,16 +148,15 @@ bool ListStore::DeleteList(std::u16string_view name) {
 std::optional<ListContents> ListStore::ReadItems(std::u16string_view name) {
   const std::optional<std::filesystem::path> path = ListPath(name);
   std::optional<File> file = path ? File::Open(*path, OpenMode::Read) : std::nullopt;
-  std::vector<ItemLine> lines;
-  if (!file || !ReadItemLines(*file, lines)) {
+  // Each line becomes its item as it is read, with no list of lines between.
+  ListContents contents;
+  const bool read = file && ForEachItemLine(*file, [&contents](ItemLine&& line) {
+                      contents.subtotal += ReadNumber(line.price);
+                      contents.items.push_back(ToListItem(std::move(line)));
+                    });
+  if (!read) {
     reporter_.Report(kOpenFailed);
     return std::nullopt;
-  }
-  ListContents contents;
-  contents.items.reserve(lines.size());
-  for (ItemLine& line : lines) {
-    contents.subtotal += ReadNumber(line.price);
-    contents.items.push_back(ToListItem(std::move(line)));
   }
   return contents;
 }
