@@ -34,7 +34,7 @@ std::size_t UnitsBeforeLineFeed(const std::byte* bytes, std::size_t units) {
 void AppendUnits(std::u16string& text, const std::byte* bytes, std::size_t units) {
   const std::size_t held = text.size();
   text.resize(held + units);
-  if constexpr (std::endian::native == std::endian::little) {
+  if (std::endian::native == std::endian::little) {
     std::memcpy(text.data() + held, bytes, 2 * units);
   } else {
     for (std::size_t i = 0; i < units; ++i) text[held + i] = UnitAt(bytes, i);

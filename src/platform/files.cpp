@@ -136,7 +136,7 @@ bool File::Write(std::span<const std::byte> bytes) {
 // A rewritten list is one text of hundreds of kilobytes: where the machine
 // holds code units as UTF-16LE already, they are written as they are.
 bool File::WriteText(std::u16string_view text) {
-  if constexpr (std::endian::native == std::endian::little) {
+  if (std::endian::native == std::endian::little) {
     return Write(std::as_bytes(std::span(text.data(), text.size())));
   } else {
     return Write(EncodeUtf16Le(text));
