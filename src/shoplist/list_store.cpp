@@ -96,10 +96,12 @@ bool AppendText(const std::filesystem::path& path, std::u16string_view line) {
          file->Close();
 }
 
+// Not flushed here: ReplaceFile puts the file on the disk before the rename,
+// and a second flush of the same file waits for the disk a second time.
 bool WriteItemLines(File& file, const std::vector<ItemLine>& lines) {
   std::u16string text(kListHeaderLine);
   for (const ItemLine& line : lines) AppendItemLine(text, line);
-  return file.WriteText(text) && file.Flush() && file.Close();
+  return file.WriteText(text) && file.Close();
 }
 
 bool ValidPosition(const std::vector<ItemLine>& lines, int position) {
