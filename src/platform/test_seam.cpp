@@ -12,8 +12,6 @@ UiScript*& InstalledScript() {
   return installed;
 }
 
-std::string Quoted(std::u16string_view text) { return Report("\"", ToUtf8(text), "\""); }
-
 // Joins the parts of a failure report. (Appending, rather than adding a
 // literal to a string, also keeps GCC 12's -Wrestrict false positive away.)
 template <class... Parts>
@@ -22,6 +20,8 @@ std::string Report(const Parts&... parts) {
   (report.append(parts), ...);
   return report;
 }
+
+std::string Quoted(std::u16string_view text) { return Report("\"", ToUtf8(text), "\""); }
 
 }  // namespace
 
