@@ -44,20 +44,16 @@ bool IsRewritten(std::u16string_view before, std::u16string_view after, std::u16
                       std::u16string(rate) + u"  ";
 }
 
-struct Pair {
-  std::int32_t from, to;
-  std::u16string rate, reverse;
-};
-
 void CheckRewrittenLines(const std::vector<std::u16string>& before,
-                         const std::vector<std::u16string>& after, const Pair& pair) {
+                         const std::vector<std::u16string>& after, std::int32_t from,
+                         std::int32_t to, std::u16string_view rate, std::u16string_view reverse) {
   Check(after.size() >= before.size() && after.size() <= before.size() + 2,
         "Set keeps every line and adds at most the pair's two");
   for (std::size_t i = 0; i < before.size(); ++i) {
-    if (IsLineOf(before[i], pair.from, pair.to)) {
-      Check(IsRewritten(before[i], after[i], pair.rate), "the pair's line takes the new rate");
-    } else if (IsLineOf(before[i], pair.to, pair.from)) {
-      Check(IsRewritten(before[i], after[i], pair.reverse), "the reverse line takes its rate");
+    if (IsLineOf(before[i], from, to)) {
+      Check(IsRewritten(before[i], after[i], rate), "the pair's line takes the new rate");
+    } else if (IsLineOf(before[i], to, from)) {
+      Check(IsRewritten(before[i], after[i], reverse), "the reverse line takes its rate");
     } else {
       Check(after[i] == before[i], "every line not of the pair comes back unchanged");
     }
@@ -101,13 +97,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::vector<std::u16string_view> words = SplitWords(typed);
   Check(words.size() == 1, "only one word can be a rate");
   const double rate = ReadNumber(words[0]);
-  const Pair pair{from, to, std::u16string(words[0]), FormatFixed4(1 / rate)};
-  CheckRewrittenLines(linesBefore, DataLines(rateFile), pair);
+  const std::u16string reverse = FormatFixed4(1 / rate);
+  CheckRewrittenLines(linesBefore, DataLines(rateFile), from, to, words[0], reverse);
 
   Check(ReadExchangeRate(rateFile, from, to, reporter) == rate,
         "a lookup after Set gives the stored rate");
   if (from != to) {
-    Check(ReadExchangeRate(rateFile, to, from, reporter) == ReadNumber(pair.reverse),
+    Check(ReadExchangeRate(rateFile, to, from, reporter) == ReadNumber(reverse),
           "a lookup after Set gives the stored reverse");
   }
   Check(reporter.messages.empty(), "the rewritten file can be read");

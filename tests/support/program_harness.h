@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "../common/test_files.h"
+#include "support/test_files.h"
 #include "app/main_window.h"
 #include "common/text.h"
 #include "platform/test_seam.h"

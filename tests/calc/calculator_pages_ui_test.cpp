@@ -1,0 +1,108 @@
+#include <gtest/gtest.h>
+
+#include "calc/discount_page.h"
+#include "calc/sale_page.h"
+#include "res/tax_setup_ids.h"
+#include "support/page_host.h"
+#include "support/program_harness.h"
+
+namespace tallyfox {
+namespace {
+
+using testing::Click;
+using testing::Shown;
+using testing::TypeInto;
+
+class CalculatorPagesTest : public testing::ShoplistTest {
+ protected:
+  template <class Page>
+  void WithPage(const std::function<void(Page&)>& actions) {
+    Page page(values_);
+    testing::RunHosted(script_, page, [&] { actions(page); });
+  }
+
+  ProgramValues values_{folder_.path(), {u"CA", u"0"}, {}, false};
+};
+
+// The state button's text, the ticks, and "-" when "Food" cannot be ticked.
+std::string TaxControls(const Dialog& page) {
+  return Shown(page, kIdcStateButton) + (page.CheckBoxItem(kIdcWithTax).IsChecked() ? " tax" : "") +
+         (page.CheckBoxItem(kIdcFood).IsChecked() ? " food" : "") +
+         (testing::IsEnabled(page, kIdcFood) ? "" : " -");
+}
+
+std::string Shown(const Dialog& page, std::initializer_list<int> ids) {
+  std::string texts;
+  for (int id : ids) texts += Shown(page, id) + " ";
+  return texts;
+}
+
+// The row taxes 0.87 and 1.51525 add up as 0.87 + 1.52. Without a state, tax
+// cannot be asked for; a caption OK on Tax Setup shows the state in force.
+TEST_F(CalculatorPagesTest, SalePageCalcClearAndTaxControls) {
+  WithPage<CDialogTab2>([&](CDialogTab2& page) {
+    page.ResetRows();
+    TypeInto(page, kSalePriceIds[0], u"12");
+    TypeInto(page, kSalePriceIds[1], u"11");
+    TypeInto(page, kSalePercentIds[1], u"5");
+    TypeInto(page, kSaleQtyIds[1], u"2");
+    TypeInto(page, kSalePriceIds[15], u"abc");
+    Click(page, kIdcWithTax);
+    Click(page, kIdcSaleCalc);
+    EXPECT_EQ(Shown(page, {kSaleResultIds[0], kSaleResultIds[1], kSaleResultIds[15], kIdcSaleTax,
+                           kIdcSaleTotal}),
+              "12.00 20.90 0.00 2.39 35.29 ");
+    Click(page, kIdcFood);
+    Click(page, kIdcSaleClear);
+    EXPECT_EQ(Shown(page, {kSalePriceIds[1], kSalePercentIds[1], kSaleQtyIds[1], kSaleResultIds[1],
+                           kSaleResultIds[15], kIdcSaleTax, kIdcSaleTotal}),
+              "0 0 1 0.00 0.00   ");
+
+    values_.taxSetting.stateCode = u"...";
+    page.ShowStateCode();
+    const std::u16string setTaxFirst = u"Set your local sales tax firstly.";
+    script_.ExpectMessage(setTaxFirst).ExpectMessage(setTaxFirst).ExpectMessage(setTaxFirst);
+    Click(page, kIdcSaleCalc);
+    Click(page, kIdcWithTax);  // unticks it, and it stays so
+    Click(page, kIdcWithTax);  // a tick is taken back at once
+    EXPECT_EQ(TaxControls(page) + Shown(page, kIdcSaleTotal), "... food");
+
+    values_.taxSetting.stateCode = u"WY";  // as another window's Tax Setup may leave it
+    script_.ExpectDialog(kIddTaxSetup, testing::CloseWithCaptionOk);
+    Click(page, kIdcStateButton);
+    EXPECT_EQ(TaxControls(page), "WY tax food");
+    Click(page, kIdcWithTax);
+    values_.taxSetting.stateCode = u"...";
+    script_.ExpectDialog(kIddTaxSetup, testing::CloseWithCaptionOk);
+    Click(page, kIdcStateButton);
+    EXPECT_EQ(TaxControls(page), "... -");
+  });
+}
+
+// Saving a state turns tax on. The landscape page has no room for 85% and 90%
+// off. With Texas' 6.25% every result comes to whole cents.
+TEST_F(CalculatorPagesTest, DiscountCalcShowsThePriceWithTaxAtEachDiscount) {
+  values_.taxSetting.stateCode = u"...";
+  const auto check = [&](CDialogTab1& page, bool landscape) {
+    script_.ExpectDialog(kIddTaxSetup, [&](Dialog& setup) {
+      testing::ChooseEntry(setup, kIdcStateList, u"TX");
+      script_.ExpectMessage(u"Sales tax setting is saved successfully.");
+      Click(setup, kIdcSetAndSave);
+    });
+    Click(page, kIdcStateButton);
+    EXPECT_EQ(TaxControls(page), "TX tax");
+    TypeInto(page, kIdcDiscountPrice, u"400");
+    TypeInto(page, kIdcDiscountCustomPercent, u"20");
+    Click(page, kIdcDiscountCalc);
+    EXPECT_EQ(Shown(page, {kIdcDiscountPriceWithTax, kDiscountBoxIds[0], kDiscountBoxIds[15],
+                           kIdcDiscountCustomResult}),
+              "425.00 403.75 85.00 340.00 ");
+    EXPECT_EQ(page.HasItem(kDiscountBoxIds[16]) ? Shown(page, kDiscountBoxIds[17]) : "-",
+              landscape ? "-" : "42.50");
+  };
+  WithPage<CDialogTab1>([&](CDialogTab1& page) { check(page, false); });
+  WithPage<CDialogTab1L>([&](CDialogTab1& page) { check(page, true); });
+}
+
+}  // namespace
+}  // namespace tallyfox
