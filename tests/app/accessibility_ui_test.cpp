@@ -38,7 +38,7 @@ std::size_t ExpectTabWalk(QWidget* window) {
   return visited.size() - 1;
 }
 
-using AccessibilityTest = testing::ShoplistTest;
+using AccessibilityTest = testing::ProgramTest;
 
 // From the Shoplist tab: Ctrl+Tab and Ctrl+PageDown go on, Ctrl+PageUp back.
 TEST_F(AccessibilityTest, KeysSwitchPagesAndTabWalksNamedStopsOnEveryPage) {

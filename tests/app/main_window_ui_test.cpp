@@ -4,6 +4,7 @@
 
 #include "platform/widgets.h"
 #include "res/about_ids.h"
+#include "res/images.h"
 #include "support/program_harness.h"
 
 namespace tallyfox {
@@ -14,7 +15,7 @@ using testing::Shown;
 // Escape in the main window ends the run today, as the caption OK does.
 constexpr bool kEscapeEndsTheRun = true;
 
-class MainWindowTest : public testing::ShoplistTest {
+class MainWindowTest : public testing::ProgramTest {
  protected:
   // Runs the program on `screen`; the caption OK closes it after `actions`.
   int Run(ScreenGeometry screen, const std::function<void(CTallyfoxDlg&)>& actions) {
@@ -42,7 +43,8 @@ TEST_F(MainWindowTest, StartsOnTheSalePageAndEachTabShowsExactlyItsPage) {
   Run(testing::kPortrait, [](CTallyfoxDlg& window) {
     ExpectOnlyPageShown(window, 0);
     EXPECT_EQ(Shown(window.SalePage(), kSaleQtyIds[15]), "1") << "rows reset at start";
-    EXPECT_TRUE(window.widget()->windowIcon().availableSizes().contains(QSize(96, 96)));
+    const QList<QSize> sizes = window.widget()->windowIcon().availableSizes();
+    EXPECT_TRUE(sizes.contains(QSize(48, 48)) && sizes.contains(QSize(96, 96)));
     window.SalePage().SetItemText(kIdcStateButton, u"XX");
     for (const int tab : {1, 2, 3, 4, 0}) {
       testing::SelectTab(window, kIdcTabControl, tab);
@@ -54,6 +56,14 @@ TEST_F(MainWindowTest, StartsOnTheSalePageAndEachTabShowsExactlyItsPage) {
     testing::PressEscape(window);
     EXPECT_EQ(window.HasEnded(), kEscapeEndsTheRun);
   });
+}
+
+// A picture keeps its size on the page and takes the pixels of a denser screen.
+TEST(PicturesTest, HaveTwiceThePixelsOnAScreenOfTwiceTheDensity) {
+  const QPixmap usual = ImagePixmap(kBitmapAbout, 1.0), dense = ImagePixmap(kBitmapAbout, 1.5);
+  EXPECT_EQ(usual.size(), QSize(55, 62));
+  EXPECT_EQ(dense.size(), usual.size() * 2);
+  EXPECT_EQ(dense.deviceIndependentSize(), usual.deviceIndependentSize());
 }
 
 // A quarter turn gives the short pages; either way they show the stored state.

@@ -13,7 +13,7 @@ using testing::Click;
 using testing::Shown;
 using testing::TypeInto;
 
-class CalculatorPagesTest : public testing::ShoplistTest {
+class CalculatorPagesTest : public testing::ProgramTest {
  protected:
   template <class Page>
   void WithPage(const std::function<void(Page&)>& actions) {

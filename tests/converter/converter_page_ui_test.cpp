@@ -6,7 +6,6 @@
 #include "common/text.h"
 #include "converter/converter_page.h"
 #include "support/page_host.h"
-#include "support/temp_folder.h"
 #include "support/test_files.h"
 #include "support/user_input.h"
 

@@ -5,8 +5,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "support/recording_reporter.h"
-#include "support/temp_folder.h"
 #include "support/test_files.h"
 
 namespace tallyfox {

@@ -10,8 +10,6 @@
 
 #include "converter/exchange_rates.h"
 #include "shoplist/list_store.h"
-#include "support/recording_reporter.h"
-#include "support/temp_folder.h"
 #include "support/test_files.h"
 #include "tax/tax_file.h"
 

@@ -8,7 +8,6 @@
 #include "res/main_ids.h"
 #include "res/shoplist_ids.h"
 #include "res/tax_setup_ids.h"
-#include "support/modal_run.h"
 #include "support/user_input.h"
 
 namespace tallyfox {
@@ -84,6 +83,35 @@ TEST(DialogTest, DigitOnlyBoxesKeepOnlyTheDigitsZeroToNine) {
     TypeInto(edit, kIdcItemEditQty, u"1a-2.5 9");
     static_cast<QLineEdit*>(edit.Item(kIdcItemEditQty).widget())->insert(u"\u0663\uFF12"_qs);
     EXPECT_EQ(edit.ItemText(kIdcItemEditQty), u"1259");
+  });
+}
+
+// Deleting a column shifts every later one left; a radio button can be cleared.
+TEST(DialogTest, ListViewColumnsShiftAndRadioButtonsClear) {
+  Dialog dialog(kIddShoppingListPortrait);
+  RunModally(dialog, [&] {
+    ListView& table = dialog.ListViewItem(kIdcShoppingListTable);
+    for (int column = 0; column < 3; ++column) {
+      table.InsertColumn(column, std::u16string{u'h', char16_t(u'0' + column)}, 10 * column + 10,
+                         ColumnAlign::Left);
+    }
+    table.InsertItem(0, u"a");
+    table.SetItemText(0, 1, u"b");
+    table.SetItemText(0, 2, u"c");
+    const int width = table.ColumnWidth(2);
+    EXPECT_TRUE(table.DeleteColumn(0));
+    EXPECT_FALSE(table.DeleteColumn(2));
+    EXPECT_EQ(table.ColumnHeading(0) + table.ColumnHeading(1) + table.ItemText(0, 0) +
+                  table.ItemText(0, 1),
+              u"h1h2bc");
+    EXPECT_EQ(table.ColumnWidth(1), width);
+  });
+  Dialog setup(kIddTaxSetup);
+  RunModally(setup, [&] {
+    setup.RadioItem(kIdcChooseState).SetChecked(true);
+    setup.RadioItem(kIdcChooseState).SetChecked(false);
+    EXPECT_FALSE(setup.RadioItem(kIdcChooseState).IsChecked() ||
+                 setup.RadioItem(kIdcCustomizeRate).IsChecked());
   });
 }
 

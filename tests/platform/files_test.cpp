@@ -1,12 +1,13 @@
 #include "platform/files.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
 
 #include <random>
 
 #include "common/text.h"
 #include "platform/file_lines.h"
-#include "support/temp_folder.h"
 #include "support/test_files.h"
 
 namespace tallyfox {
@@ -37,6 +38,31 @@ TEST(FilesTest, LineReaderGivesBackEveryLineAsWritten) {
     ASSERT_EQ(read, lines) << "round " << round;
   }
   EXPECT_FALSE(File::Open(folder.path(), OpenMode::Read)) << "a folder is no file";
+}
+
+// A read that fails is no end of file; a write cut short by a full disk fails.
+TEST(FilesTest, FailedReadsAndShortWritesAreReported) {
+  testing::TempFolder folder;
+  testing::WriteBytes(folder.path() / "lines", testing::Utf16Le(u"a\nb\n"));
+  std::optional<File> file = File::Open(folder.path() / "lines", OpenMode::Read);
+  Utf16LineReader reader(*file);
+  testing::FailingOperation fault(FileOperation::Read);
+  std::optional<std::u16string> line = [&] {
+    ScopedFileFaults installed(fault);
+    return reader.ReadLine();
+  }();
+  EXPECT_TRUE(!line && reader.failed());
+
+  std::optional<File> out = File::Open(folder.path() / "out", OpenMode::CreateTruncate);
+  rlimit saved;
+  getrlimit(RLIMIT_FSIZE, &saved);
+  rlimit limit = saved;
+  limit.rlim_cur = 100;
+  signal(SIGXFSZ, SIG_IGN);
+  setrlimit(RLIMIT_FSIZE, &limit);
+  const bool written = out->Write(testing::AsBytes(std::string(300, 'x')));
+  setrlimit(RLIMIT_FSIZE, &saved);
+  EXPECT_FALSE(written);
 }
 
 TEST(FilesTest, PathInFolderAcceptsPlainFileNamesOnly) {

@@ -73,6 +73,7 @@ TEST(AccessibleNamesTest, AFieldIsNamedByTheLabelBesideOrHeadingIt) {
     }
   }
   EXPECT_EQ(LastName({L(0, 2, StaticText, u"Qty", kHidden), F(22, 0)}), "");
+  EXPECT_EQ(LastName({L(40, 0, StaticText, u"Qty", kHidden), L(0, 20, CheckBox), F(40, 10)}), "");
   EXPECT_EQ(LastName({L(0, 20), F(22, 0, DropDownList, 100)}), "") << "a closed box's row";
   EXPECT_EQ(LastName({L(6, 2, StaticText, u"Near"), L(0, 2), F(27, 0)}), "Near");
   EXPECT_EQ(LastName({L(6, 12), L(6, 2, StaticText, u"Far"), F(6, 30)}), "Qty");

@@ -7,8 +7,6 @@
 
 #include "common/numbers.h"
 #include "common/text.h"
-#include "support/recording_reporter.h"
-#include "support/temp_folder.h"
 #include "support/test_files.h"
 
 namespace tallyfox {

@@ -12,7 +12,7 @@ using namespace testing;
 
 const std::u16string kAskDelete = u"Are you sure you want to delete selected item?";
 
-class ShoplistPageTest : public ShoplistTest {
+class ShoplistPageTest : public ProgramTest {
  protected:
   // The names shown, each followed by a space.
   static std::string ShownLists(const CDialogTab4& page) {

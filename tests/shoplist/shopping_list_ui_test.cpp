@@ -32,7 +32,7 @@ std::string Totals(const Dialog& list) {
   return Shown(list, kIdcShoppingListTax) + " / " + Shown(list, kIdcShoppingListTotal);
 }
 
-using ShoppingListTest = ShoplistTest;
+using ShoppingListTest = ProgramTest;
 
 TEST_F(ShoppingListTest, ItemsAreWrittenThroughAtOnceAndFailedWritesChangeNothing) {
   StoreList(u"list", u"\uFEFF\n1" + kFourItems.substr(3));
@@ -65,6 +65,7 @@ TEST_F(ShoppingListTest, ItemsAreWrittenThroughAtOnceAndFailedWritesChangeNothin
     SelectRow(list, kIdcShoppingListTable, 2);
     script_.ExpectMessage(kAskDelete, MessageResult::Yes);
     Click(list, kIdcShoppingListDelete);
+    EXPECT_FALSE(IsEnabled(list, kIdcShoppingListEdit) || IsEnabled(list, kIdcShoppingListDelete));
 
     // Failures: the store's message first; table, file and totals keep what was.
     RunItemEdit(list, kIdcShoppingListAdd, [&](Dialog& edit) {
@@ -195,6 +196,7 @@ TEST_F(ShoppingListTest, EveryTickIsSavedWhenAWindowOpensAboveOrTheListCloses) {
         SelectRow(list, kIdcShoppingListTable, 3);
         EXPECT_EQ(IsEnabled(list, kIdcShoppingListDelete), !viewOnly);
         ways[way](list);
+        EXPECT_TRUE(list.HasEnded() || !IsEnabled(list, kIdcShoppingListDelete)) << way;
         EXPECT_EQ(StoredList(u"list"), Utf16Le(expected)) << way;
       };
       OpenList(u"list", tickAndLeave, viewOnly, way % 2 ? kLandscape : kPortrait);

@@ -1,7 +1,8 @@
 #pragma once
 
-// Runs the program over a test's own folder with the Shoplist tab selected,
-// and opens lists from the page as the user would.
+// The whole program over a test's own folder: a tax file, a script for the
+// windows it opens, and the Shoplist page with its lists opened as the user
+// would open them.
 
 #include <gtest/gtest.h>
 
@@ -13,14 +14,13 @@
 #include <string_view>
 #include <vector>
 
-#include "support/test_files.h"
 #include "app/main_window.h"
 #include "common/text.h"
 #include "platform/test_seam.h"
 #include "res/main_ids.h"
 #include "res/shoplist_ids.h"
 #include "shoplist/shoplist_page.h"
-#include "support/temp_folder.h"
+#include "support/test_files.h"
 #include "support/user_input.h"
 
 namespace tallyfox::testing {
@@ -43,7 +43,7 @@ inline bool HasFocusWithAllSelected(const Dialog& dialog, int id) {
   return edit->window()->focusWidget() == edit && edit->selectedText() == edit->text();
 }
 
-class ShoplistTest : public ::testing::Test {
+class ProgramTest : public ::testing::Test {
  protected:
   void SetUp() override {
     script_.SetModulePath(folder_.path() / "tallyfox");

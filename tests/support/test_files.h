@@ -1,19 +1,52 @@
 #pragma once
 
-// Test support for code that touches files: byte helpers that do not go
-// through the code under test, and injected faults.
+// Test support for code that touches files: a folder of the test's own, byte
+// helpers that do not go through the code under test, injected faults, and a
+// reporter that keeps what the user would have been shown.
 
 #include <cstddef>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "common/reporter.h"
 #include "platform/file_faults.h"
 
 namespace tallyfox::testing {
+
+// A fresh folder for one test, removed with everything in it afterwards, even
+// where the test took its write permission away.
+class TempFolder {
+ public:
+  TempFolder() {
+    std::random_device seed;
+    path_ = std::filesystem::temp_directory_path() /
+            ("tallyfox-test-" + std::to_string(seed()) + "-" + std::to_string(seed()));
+    std::filesystem::create_directories(path_);
+  }
+  ~TempFolder() {
+    std::error_code ignored;
+    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, ignored);
+    std::filesystem::remove_all(path_, ignored);
+  }
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+  const std::filesystem::path& path() const { return path_; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+class RecordingReporter : public Reporter {
+ public:
+  void Report(std::u16string_view message) override { messages.emplace_back(message); }
+  std::vector<std::u16string> messages;
+};
 
 inline void WriteBytes(const std::filesystem::path& path, std::string_view bytes) {
   std::ofstream(path, std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));

@@ -92,4 +92,15 @@ void ExpectScriptMet(const UiScript& script) {
   for (const std::string& failure : script.Failures()) ADD_FAILURE() << failure;
 }
 
+int RunModally(Dialog& dialog, const std::function<void()>& actions) {
+  UiScript script;
+  script.ExpectDialog(dialog.templateNumber(), [&](Dialog&) {
+    actions();
+    if (!dialog.HasEnded()) dialog.EndDialog(kIdOk);
+  });
+  const int result = dialog.DoModal();
+  ExpectScriptMet(script);
+  return result;
+}
+
 }  // namespace tallyfox::testing

@@ -3,6 +3,7 @@
 // Acts on a window's controls the way a user would, through the same Qt
 // signals that real input makes: by control id, never by coordinates.
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -25,5 +26,10 @@ void PressEscape(const Dialog& dialog);
 
 // Adds a test failure for everything that went against the script.
 void ExpectScriptMet(const UiScript& script);
+
+// Runs `dialog` modally under a script of its own: `actions` act on it as the
+// user once it is initialised, and it ends with OK when they leave it open.
+// Anything that goes against that script fails the test. Gives the run's result.
+int RunModally(Dialog& dialog, const std::function<void()>& actions);
 
 }  // namespace tallyfox::testing

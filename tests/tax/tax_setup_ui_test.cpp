@@ -10,7 +10,7 @@ namespace {
 using testing::Click;
 using testing::kTaxFileCustom825;
 
-class TaxSetupTest : public testing::ShoplistTest {
+class TaxSetupTest : public testing::ProgramTest {
  protected:
   // Runs Tax Setup over a customised 8.25% in the file; true when it ends with OK.
   bool Run(const std::function<void(Dialog&)>& actions) {

@@ -2,8 +2,6 @@
 
 #include <string>
 
-#include "support/recording_reporter.h"
-#include "support/temp_folder.h"
 #include "support/test_files.h"
 #include "tax/tax_file.h"
 #include "tax/tax_rates.h"
