@@ -22,6 +22,8 @@ TALLYFOX_EXTRA_PACKAGES="clang libclang-rt-14-dev" scripts/setup.sh "$build_dir"
 cmake --build "$build_dir" --target tallyfox_fuzzers
 
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+# The targets write their files under TMPDIR: in memory where there is some.
+if [ -d /dev/shm ]; then export TMPDIR=/dev/shm; fi
 mkdir -p "$build_dir/artifacts"
 passed=0
 failed=0

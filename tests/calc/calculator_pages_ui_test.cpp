@@ -3,7 +3,6 @@
 #include "calc/discount_page.h"
 #include "calc/sale_page.h"
 #include "res/tax_setup_ids.h"
-#include "support/page_host.h"
 #include "support/program_harness.h"
 
 namespace tallyfox {

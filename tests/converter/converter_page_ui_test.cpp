@@ -5,7 +5,6 @@
 
 #include "common/text.h"
 #include "converter/converter_page.h"
-#include "support/page_host.h"
 #include "support/test_files.h"
 #include "support/user_input.h"
 

@@ -10,6 +10,7 @@
 #include <QTreeWidget>
 
 #include "platform/widgets.h"
+#include "res/main_ids.h"
 
 namespace tallyfox::testing {
 namespace {
@@ -90,6 +91,17 @@ void PressEscape(const Dialog& dialog) {
 
 void ExpectScriptMet(const UiScript& script) {
   for (const std::string& failure : script.Failures()) ADD_FAILURE() << failure;
+}
+
+void RunHosted(UiScript& script, Dialog& page, const std::function<void()>& actions) {
+  script.ExpectDialog(kIddMainPortrait, [&](Dialog& host) {
+    page.Create(host.Item(kIdcTabControl));
+    page.ShowWindow(true);
+    actions();
+    page.DestroyWindow();
+    host.EndDialog(kIdOk);
+  });
+  Dialog(kIddMainPortrait).DoModal();
 }
 
 int RunModally(Dialog& dialog, const std::function<void()>& actions) {

@@ -32,4 +32,9 @@ void ExpectScriptMet(const UiScript& script);
 // Anything that goes against that script fails the test. Gives the run's result.
 int RunModally(Dialog& dialog, const std::function<void()>& actions);
 
+// Runs `page` as the main window holds it, but alone: inside the tab control of
+// a host window, so no other page's start-up gets in the way. The expectations
+// `actions` add to `script` come after the host's own.
+void RunHosted(UiScript& script, Dialog& page, const std::function<void()>& actions);
+
 }  // namespace tallyfox::testing
