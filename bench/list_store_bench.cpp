@@ -21,7 +21,7 @@ namespace {
 
 constexpr std::u16string_view kListName = u"groceries";
 constexpr const char* kListFileName = "groceries.csv";
-constexpr const char* kScratchFileName = "temp.csv";
+constexpr const char* kScratchFileName = "floor.scratch";
 // Appends grow the list; it is put back this often, outside the timing.
 constexpr int kAppendsBetweenRestores = 64;
 

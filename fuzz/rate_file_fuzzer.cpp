@@ -3,6 +3,7 @@
 // it was or rewrites it with every line that is not of the pair unchanged,
 // and a lookup afterwards gives the stored rate and its reverse.
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <optional>
@@ -60,6 +61,20 @@ void CheckRewrittenLines(const std::vector<std::u16string>& before,
   }
 }
 
+// The length of the header line with its LF, in a rate file: UTF-16LE, so an
+// even number of bytes, with an LF among the first 15 characters. Anything else
+// would read as one long header line.
+std::optional<std::size_t> HeaderBytes(const std::string& bytes) {
+  for (std::size_t i = 0; i + 1 < std::min<std::size_t>(bytes.size(), 30); i += 2) {
+    if (bytes[i] == '\n' && bytes[i + 1] == 0 && bytes.size() % 2 == 0) return i + 2;
+  }
+  return std::nullopt;
+}
+
+std::ptrdiff_t FilesInFolder() {
+  return std::distance(std::filesystem::directory_iterator(ScratchFolder()), {});
+}
+
 }  // namespace
 }  // namespace tallyfox::fuzz
 
@@ -76,24 +91,31 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::u16string typed = FromUtf8(std::string_view(text, typedLength));
   const std::string bytes(text + typedLength, size - 3 - typedLength);
   const std::filesystem::path rateFile = ScratchFolder() / "exrate.dat";
-  const std::filesystem::path scratch = ScratchFolder() / "temp.csv";
   WriteBytes(rateFile, bytes);
 
+  const std::optional<std::size_t> headerBytes = HeaderBytes(bytes);
+  const bool ours = headerBytes.has_value();
   RecordingReporter reporter;
   const double before = ReadExchangeRate(rateFile, from, to, reporter);
-  Check(reporter.messages.empty(), "a rate file that is there can always be read");
+  Check(reporter.messages.empty() == ours, "a rate file is read exactly when it is one");
   Check(!std::isnan(before), "a looked-up rate is a number");
+  reporter.messages.clear();
   const std::vector<std::u16string> linesBefore = DataLines(rateFile);
 
-  if (!StoreExchangeRate(rateFile, scratch, from, to, typed, reporter)) {
-    Check(reporter.messages == std::vector<std::u16string>{std::u16string(kUnstorableRateMessage)},
-          "Set refuses only a rate it cannot store, and says so");
+  if (!StoreExchangeRate(rateFile, from, to, typed, reporter)) {
+    using Messages = std::vector<std::u16string>;
+    Check(reporter.messages == Messages{std::u16string(kUnstorableRateMessage)} ||
+              (!ours && reporter.messages == Messages{u"Failed to open rate file."}),
+          "Set refuses only a rate it cannot store or a file that is no rate file, and says so");
     Check(ReadBytes(rateFile) == bytes, "a refused rate leaves the file as it was");
-    Check(!std::filesystem::exists(scratch), "a refused rate leaves no scratch file");
+    Check(FilesInFolder() == 1, "a refused rate leaves no scratch file");
     return 0;
   }
+  Check(ours, "Set rewrites only a rate file");
+  Check(ReadBytes(rateFile).starts_with(bytes.substr(0, *headerBytes)),
+        "Set keeps the header line as it was");
   Check(reporter.messages.empty(), "a stored rate tells the user nothing");
-  Check(!std::filesystem::exists(scratch), "no scratch file stays behind");
+  Check(FilesInFolder() == 1, "no scratch file stays behind");
   const std::vector<std::u16string_view> words = SplitWords(typed);
   Check(words.size() == 1, "only one word can be a rate");
   const double rate = ReadNumber(words[0]);

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <clocale>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 
@@ -31,5 +32,8 @@ int main(int argc, char** argv) {
   QGuiApplication::setDesktopFileName(QStringLiteral("org.example.tallyfox"));
   // Qt adopts the environment's locale; numbers are ours to read and write.
   std::setlocale(LC_NUMERIC, "C");
+  // A file grown past the size limit fails its write, which the file services
+  // undo and report, instead of ending the program with every unsaved edit.
+  std::signal(SIGXFSZ, SIG_IGN);
   return tallyfox::CTallyfoxApp().Run();
 }

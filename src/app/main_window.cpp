@@ -62,6 +62,8 @@ bool CTallyfoxDlg::OnInitDialog() {
   Dialog::OnInitDialog();
   SetIcon(kIconApplication);
   values_.appFolder = ModulePath().parent_path();
+  // Whatever a crash left half-saved goes before anything reads the folder.
+  RemoveLeftoverScratchFiles(values_.appFolder);
   MessageBoxReporter reporter(this);
   ReadTaxFile(values_.appFolder, values_.taxSetting, reporter);
   values_.exchangeRateFile = values_.appFolder / "exrate.dat";

@@ -9,7 +9,6 @@ namespace tallyfox {
 namespace {
 
 // Shared with the shopping lists' rewrite; only one exists at a time.
-constexpr char16_t kScratchFileName[] = u"temp.csv";
 
 constexpr int kUnitFieldIds[] = {kIdcFromUnitList, kIdcToUnitList, kIdcValueField, kIdcResultField};
 constexpr int kRateRowIds[] = {kIdcExchangeRateLabel, kIdcExchangeRateField, kIdcSetRate};
@@ -124,8 +123,8 @@ void CDialogTab5::OnSetRate() {
   UpdateData(true);
   ReadSelections();
   MessageBoxReporter reporter(this);
-  if (!StoreExchangeRate(values_.exchangeRateFile, values_.appFolder / kScratchFileName,
-                         RatePosition(fromIndex_), RatePosition(toIndex_), rateText_, reporter)) {
+  if (!StoreExchangeRate(values_.exchangeRateFile, RatePosition(fromIndex_), RatePosition(toIndex_),
+                         rateText_, reporter)) {
     return;
   }
   Item(kIdcSetRate).Enable(false);

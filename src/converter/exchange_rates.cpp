@@ -31,9 +31,10 @@ constexpr auto kRefillCurrencies = [] {
 
 // Readers of the file have always taken at most nine characters of a rate.
 constexpr std::size_t kMaxRateChars = 9;
-constexpr std::u16string_view kHeader = u"\uFEFF";
 constexpr std::u16string_view kFieldGap = u"  ";
 constexpr char16_t kLineEnd = u'\n';
+// The longest header line the file's readers take, with its LF.
+constexpr std::size_t kMaxHeaderChars = 15;
 
 struct RateLine {
   std::u16string_view fromField;
@@ -62,15 +63,31 @@ std::u16string FormatRateLine(std::u16string_view from, std::u16string_view to,
   return line;
 }
 
-// Hands each line after the header to `visit` until it returns false; false
-// when the file cannot be opened or read.
+// UTF-16LE text, so an even number of bytes, whose header line ends within
+// the length the format allows. Anything else (UTF-8, CR line ends) would read
+// as one long header, and a rewrite would keep none of its lines.
+bool HasRateFileShape(File& file) {
+  const std::optional<std::uint64_t> size = file.Size();
+  std::array<std::byte, 2 * kMaxHeaderChars> start{};
+  const std::optional<std::size_t> count = file.ReadAt(0, start);
+  if (!size || *size % 2 != 0 || !count) return false;
+  for (std::size_t i = 0; i + 1 < *count; i += 2) {
+    if (start[i] == std::byte{kLineEnd} && start[i + 1] == std::byte{0}) return true;
+  }
+  return false;
+}
+
+// Keeps the header line in `header` and hands each line after it to `visit`
+// until it returns false; false when the file cannot be opened or read, or is
+// no rate file.
 template <class Visit>
-bool VisitDataLines(const std::filesystem::path& rateFile, OpenMode mode, Visit visit) {
+bool VisitDataLines(const std::filesystem::path& rateFile, OpenMode mode, std::u16string& header,
+                    Visit visit) {
   std::optional<File> file = File::Open(rateFile, mode);
-  if (!file) return false;
+  if (!file || !HasRateFileShape(*file)) return false;
   Utf16LineReader reader(*file);
   std::u16string line;
-  reader.ReadLine(line);
+  reader.ReadLine(header);
   while (reader.ReadLine(line)) {
     if (!visit(std::as_const(line))) return true;
   }
@@ -96,9 +113,10 @@ std::optional<StorableRate> MakeStorableRate(std::u16string_view rateText) {
 
 // Every old line keeps its place and its text but for the pair's own lines;
 // those the file lacks come at the end.
-std::u16string RewriteRateLines(const std::vector<std::u16string>& lines, std::int32_t from,
+std::u16string RewriteRateLines(std::u16string_view header,
+                                const std::vector<std::u16string>& lines, std::int32_t from,
                                 std::int32_t to, const StorableRate& rate) {
-  std::u16string text(kHeader);
+  std::u16string text(header);
   text += kLineEnd;
   bool hasPair = false;
   bool hasReverse = from == to;
@@ -122,11 +140,6 @@ std::u16string RewriteRateLines(const std::vector<std::u16string>& lines, std::i
   return text;
 }
 
-bool WriteAndClose(File& file, std::u16string_view text) {
-  const bool written = file.WriteText(text) && file.Flush();
-  return file.Close() && written;
-}
-
 }  // namespace
 
 std::span<const std::u16string_view> CurrencyNames(CurrencyList list) {
@@ -148,7 +161,8 @@ std::u16string ConvertCurrency(std::u16string_view valueText, double rate) {
 double ReadExchangeRate(const std::filesystem::path& rateFile, std::int32_t fromIndex,
                         std::int32_t toIndex, Reporter& reporter) {
   std::optional<double> rate;
-  const bool read = VisitDataLines(rateFile, OpenMode::Read, [&](const std::u16string& line) {
+  std::u16string header;
+  const bool read = VisitDataLines(rateFile, OpenMode::Read, header, [&](const std::u16string& line) {
     // Most lines are another currency's, as their first number shows: a
     // keystroke reads the whole file, so they are passed over at once.
     if (ReadInteger(line) != fromIndex) return true;
@@ -164,8 +178,7 @@ double ReadExchangeRate(const std::filesystem::path& rateFile, std::int32_t from
   return fromIndex == toIndex ? 1.0 : 0.0;
 }
 
-bool StoreExchangeRate(const std::filesystem::path& rateFile,
-                       const std::filesystem::path& scratchFile, std::int32_t fromIndex,
+bool StoreExchangeRate(const std::filesystem::path& rateFile, std::int32_t fromIndex,
                        std::int32_t toIndex, std::u16string_view rateText, Reporter& reporter) {
   const std::optional<StorableRate> rate = MakeStorableRate(rateText);
   if (!rate) {
@@ -174,7 +187,9 @@ bool StoreExchangeRate(const std::filesystem::path& rateFile,
   }
   // Opened for updating so that a file the user made read-only stays as it is.
   std::vector<std::u16string> lines;
-  const bool read = VisitDataLines(rateFile, OpenMode::ReadUpdate, [&](const std::u16string& line) {
+  std::u16string header;
+  const bool read = VisitDataLines(rateFile, OpenMode::ReadUpdate, header,
+                                   [&](const std::u16string& line) {
     lines.push_back(line);
     return true;
   });
@@ -182,15 +197,20 @@ bool StoreExchangeRate(const std::filesystem::path& rateFile,
     reporter.Report(u"Failed to open rate file.");
     return false;
   }
-  std::optional<File> scratch = File::Open(scratchFile, OpenMode::CreateTruncate);
-  if (!scratch) {
-    reporter.Report(u"Failed to create tmp file.");
-    return false;
+  switch (ReplaceFileText(rateFile, RewriteRateLines(header, lines, fromIndex, toIndex, *rate))) {
+    case Replaced::Yes:
+      return true;
+    case Replaced::NoScratchFile:
+      reporter.Report(u"Failed to create tmp file.");
+      return false;
+    case Replaced::No:
+      reporter.Report(u"Failed to update exchange rate file");
+      return false;
+    case Replaced::NoScratchLeftOver:
+      reporter.Report(u"Failed to update exchange rate file");
+      reporter.Report(u"Failed to delete temp file");
+      return false;
   }
-  const std::u16string text = RewriteRateLines(lines, fromIndex, toIndex, *rate);
-  if (WriteAndClose(*scratch, text) && ReplaceFile(scratchFile, rateFile)) return true;
-  reporter.Report(u"Failed to update exchange rate file");
-  if (!RemoveFile(scratchFile)) reporter.Report(u"Failed to delete temp file");
   return false;
 }
 

@@ -44,7 +44,9 @@ std::u16string ConvertCurrency(std::u16string_view valueText, double rate);
 
 // The rate of the first line for the pair of file positions. A pair without
 // a line has no known rate: 0, but 1 for a currency to itself. When the file
-// cannot be read, reports "Failed to open exchange rate file." and gives 0.
+// cannot be read, or is no rate file (an odd number of bytes, or no LF among
+// its first 15 characters, as in one saved as UTF-8 or with CR line ends),
+// reports "Failed to open exchange rate file." and gives 0.
 double ReadExchangeRate(const std::filesystem::path& rateFile, std::int32_t fromIndex,
                         std::int32_t toIndex, Reporter& reporter);
 
@@ -52,11 +54,10 @@ double ReadExchangeRate(const std::filesystem::path& rateFile, std::int32_t from
 // written as "%.4f", for (to, from), adding the lines that the file lacks.
 // Refuses with a message a rate that would not read back: not one positive
 // number, longer than 9 characters, or with a reverse that is longer or
-// reads as 0. The file is rewritten through `scratchFile`, in the same
-// folder, which then replaces it in one step. False, with the file
-// unchanged, when anything fails.
-bool StoreExchangeRate(const std::filesystem::path& rateFile,
-                       const std::filesystem::path& scratchFile, std::int32_t fromIndex,
+// reads as 0. The file is replaced in one step. False, with the file
+// unchanged, when anything fails, and so for a file that cannot be a rate
+// file (see ReadExchangeRate), which a rewrite would cut down to its header.
+bool StoreExchangeRate(const std::filesystem::path& rateFile, std::int32_t fromIndex,
                        std::int32_t toIndex, std::u16string_view rateText, Reporter& reporter);
 
 // Shown when "Set" is given a rate that the file could not give back.

@@ -4,7 +4,7 @@
 
 namespace tallyfox {
 
-enum class FileOperation { Open, Read, Write, Flush, Close, Replace, Remove, List };
+enum class FileOperation { Open, Read, Write, Flush, Close, Replace, Remove, List, Truncate };
 
 // For tests: decides which file operations fail, so that error paths can be
 // exercised without breaking a real disk. The program never installs one.

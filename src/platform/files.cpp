@@ -9,6 +9,8 @@
 #include <bit>
 #include <cerrno>
 #include <cstdio>
+#include <random>
+#include <string>
 #include <utility>
 
 #include "common/text.h"
@@ -19,20 +21,22 @@ namespace {
 
 constexpr std::size_t kChunkBytes = 64 * 1024;
 
+// Scratch files are hidden, and end in no suffix that a data file has.
+constexpr std::string_view kScratchPrefix = ".tallyfox-scratch-";
+// What an earlier version left behind when it stopped mid-save.
+constexpr std::string_view kOldTaxScratchName = "tax.ini.new";
+constexpr int kScratchNameTries = 100;
+
 int OpenFlags(OpenMode mode) {
   switch (mode) {
     case OpenMode::Read:
       return O_RDONLY;
     case OpenMode::ReadUpdate:
-      return O_RDWR;
-    case OpenMode::CreateTruncate:
-      return O_WRONLY | O_CREAT | O_TRUNC;
+      return O_RDWR | O_NOFOLLOW;
     case OpenMode::CreateNew:
-      return O_WRONLY | O_CREAT | O_EXCL;
+      return O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW;
     case OpenMode::OpenOrCreate:
-      return O_WRONLY | O_CREAT;
-    case OpenMode::AppendExisting:
-      return O_WRONLY | O_APPEND;
+      return O_WRONLY | O_CREAT | O_NOFOLLOW;
   }
   return O_RDONLY;
 }
@@ -42,24 +46,46 @@ bool IsRegularFile(int descriptor) {
   return fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode);
 }
 
-std::vector<std::byte> EncodeUtf16Le(std::u16string_view text) {
-  std::vector<std::byte> bytes;
-  bytes.reserve(text.size() * 2);
-  for (const char16_t unit : text) {
-    bytes.push_back(static_cast<std::byte>(unit & 0xFF));
-    bytes.push_back(static_cast<std::byte>(unit >> 8));
+std::span<const std::byte> TextBytes(std::u16string_view text, std::vector<std::byte>& storage) {
+  // A rewritten list is one text of hundreds of kilobytes: where the machine
+  // holds code units as UTF-16LE already, they are written as they are.
+  if (std::endian::native == std::endian::little) {
+    return std::as_bytes(std::span(text.data(), text.size()));
   }
-  return bytes;
+  storage = EncodeUtf16Le(text);
+  return storage;
 }
 
-// Makes a rename in `folder` survive a crash. Best effort: some file systems
-// cannot sync a folder, and the rename has already taken effect for readers.
-void SyncFolder(const std::filesystem::path& folder) {
-  const int descriptor =
-      open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (descriptor < 0) return;
-  fsync(descriptor);
-  close(descriptor);
+constexpr int kNoOldFile = -1;
+
+// The permission bits the new contents take: the old file's, or kNoOldFile
+// for those a new file gets. Nothing when the name holds anything but a
+// regular file.
+std::optional<int> ReplacementMode(const std::filesystem::path& target) {
+  struct stat status;
+  if (lstat(target.c_str(), &status) != 0) {
+    return errno == ENOENT ? std::optional<int>(kNoOldFile) : std::nullopt;
+  }
+  if (!S_ISREG(status.st_mode)) return std::nullopt;
+  return static_cast<int>(status.st_mode & 07777);
+}
+
+// A scratch file beside `target`, made by this call alone.
+std::optional<File> CreateScratchFile(const std::filesystem::path& target,
+                                      std::filesystem::path& scratch) {
+  std::random_device random;
+  for (int attempt = 0; attempt < kScratchNameTries; ++attempt) {
+    scratch = target.parent_path() / (std::string(kScratchPrefix) + std::to_string(random()) + "-" +
+                                      std::to_string(random()));
+    errno = 0;
+    std::optional<File> file = File::Open(scratch, OpenMode::CreateNew);
+    if (file || errno != EEXIST) return file;
+  }
+  return std::nullopt;
+}
+
+bool IsLeftoverScratchName(std::string_view name) {
+  return name.starts_with(kScratchPrefix) || name == kOldTaxScratchName;
 }
 
 bool IsRegularEntry(DIR* folder, const dirent& entry) {
@@ -74,6 +100,16 @@ bool EndsWith(std::u16string_view text, std::u16string_view suffix) {
 }
 
 }  // namespace
+
+std::vector<std::byte> EncodeUtf16Le(std::u16string_view text) {
+  std::vector<std::byte> bytes;
+  bytes.reserve(text.size() * 2);
+  for (const char16_t unit : text) {
+    bytes.push_back(static_cast<std::byte>(unit & 0xFF));
+    bytes.push_back(static_cast<std::byte>(unit >> 8));
+  }
+  return bytes;
+}
 
 File::File(int descriptor, std::filesystem::path path)
     : descriptor_(descriptor), path_(std::move(path)) {}
@@ -104,7 +140,10 @@ std::optional<File> File::Open(const std::filesystem::path& path, OpenMode mode)
                               S_IRUSR | S_IWUSR | S_IRGRP | S_IWGRP | S_IROTH | S_IWOTH);
   if (descriptor < 0) return std::nullopt;
   File file(descriptor, path);
-  if (!IsRegularFile(descriptor)) return std::nullopt;
+  if (!IsRegularFile(descriptor)) {
+    errno = EISDIR;
+    return std::nullopt;
+  }
   return file;
 }
 
@@ -121,6 +160,26 @@ std::optional<std::size_t> File::Read(std::span<std::byte> buffer) {
   return total;
 }
 
+std::optional<std::size_t> File::ReadAt(std::uint64_t offset, std::span<std::byte> buffer) {
+  if (FileFaultInjected(FileOperation::Read, path_)) return std::nullopt;
+  std::size_t total = 0;
+  while (total < buffer.size()) {
+    const ssize_t count = pread(descriptor_, buffer.data() + total, buffer.size() - total,
+                                static_cast<off_t>(offset + total));
+    if (count < 0 && errno == EINTR) continue;
+    if (count < 0) return std::nullopt;
+    if (count == 0) break;
+    total += static_cast<std::size_t>(count);
+  }
+  return total;
+}
+
+std::optional<std::uint64_t> File::Size() const {
+  struct stat status;
+  if (fstat(descriptor_, &status) != 0) return std::nullopt;
+  return static_cast<std::uint64_t>(status.st_size);
+}
+
 bool File::Write(std::span<const std::byte> bytes) {
   if (FileFaultInjected(FileOperation::Write, path_)) return false;
   std::size_t total = 0;
@@ -133,15 +192,22 @@ bool File::Write(std::span<const std::byte> bytes) {
   return true;
 }
 
-// A rewritten list is one text of hundreds of kilobytes: where the machine
-// holds code units as UTF-16LE already, they are written as they are.
 bool File::WriteText(std::u16string_view text) {
-  if (std::endian::native == std::endian::little) {
-    return Write(std::as_bytes(std::span(text.data(), text.size())));
-  } else {
-    return Write(EncodeUtf16Le(text));
-  }
+  std::vector<std::byte> storage;
+  return Write(TextBytes(text, storage));
 }
+
+bool File::Append(std::span<const std::byte> bytes) {
+  const std::optional<std::uint64_t> size = Size();
+  if (!size || lseek(descriptor_, 0, SEEK_END) < 0) return false;
+  if (Write(bytes) && Flush()) return true;
+  if (!FileFaultInjected(FileOperation::Truncate, path_)) {
+    [[maybe_unused]] const int ignored = ftruncate(descriptor_, static_cast<off_t>(*size));
+  }
+  return false;
+}
+
+bool File::SetPermissions(unsigned mode) { return fchmod(descriptor_, mode) == 0; }
 
 bool File::Flush() {
   if (FileFaultInjected(FileOperation::Flush, path_)) return false;
@@ -173,20 +239,54 @@ std::optional<std::vector<std::byte>> ReadWholeFile(const std::filesystem::path&
   return contents;
 }
 
-bool ReplaceFile(const std::filesystem::path& replacement, const std::filesystem::path& target) {
-  if (FileFaultInjected(FileOperation::Replace, target)) return false;
+Replaced ReplaceFile(const std::filesystem::path& target, std::span<const std::byte> bytes) {
+  const std::optional<int> mode = ReplacementMode(target);
+  if (!mode) return Replaced::No;
+  std::filesystem::path scratch;
+  std::optional<File> file = CreateScratchFile(target, scratch);
+  if (!file) return Replaced::NoScratchFile;
   // The new contents must be on the disk before the name points at them.
-  std::optional<File> written = File::Open(replacement, OpenMode::Read);
-  if (!written || !written->Flush()) return false;
-  written->Close();
-  if (rename(replacement.c_str(), target.c_str()) != 0) return false;
+  const bool replaced = (*mode == kNoOldFile || file->SetPermissions(*mode)) &&
+                        file->Write(bytes) && file->Flush() && file->Close() &&
+                        !FileFaultInjected(FileOperation::Replace, target) &&
+                        rename(scratch.c_str(), target.c_str()) == 0;
+  if (!replaced) {
+    file.reset();
+    const bool removed =
+        !FileFaultInjected(FileOperation::Remove, scratch) && unlink(scratch.c_str()) == 0;
+    return removed ? Replaced::No : Replaced::NoScratchLeftOver;
+  }
   SyncFolder(target.parent_path());
-  return true;
+  return Replaced::Yes;
+}
+
+Replaced ReplaceFileText(const std::filesystem::path& target, std::u16string_view text) {
+  std::vector<std::byte> storage;
+  return ReplaceFile(target, TextBytes(text, storage));
+}
+
+void RemoveLeftoverScratchFiles(const std::filesystem::path& folder) {
+  DIR* listing = opendir(folder.empty() ? "." : folder.c_str());
+  if (listing == nullptr) return;
+  while (const dirent* entry = readdir(listing)) {
+    if (IsLeftoverScratchName(entry->d_name)) unlinkat(dirfd(listing), entry->d_name, 0);
+  }
+  closedir(listing);
 }
 
 bool RemoveFile(const std::filesystem::path& path) {
   if (FileFaultInjected(FileOperation::Remove, path)) return false;
-  return unlink(path.c_str()) == 0;
+  if (unlink(path.c_str()) != 0) return false;
+  SyncFolder(path.parent_path());
+  return true;
+}
+
+void SyncFolder(const std::filesystem::path& folder) {
+  const int descriptor =
+      open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (descriptor < 0) return;
+  fsync(descriptor);
+  close(descriptor);
 }
 
 bool FileExists(const std::filesystem::path& path) {

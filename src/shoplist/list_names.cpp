@@ -5,7 +5,7 @@
 namespace tallyfox {
 namespace {
 
-constexpr std::u16string_view kScratchStem = u"temp";
+constexpr std::u16string_view kReservedStem = u"temp";
 constexpr std::u16string_view kForbiddenCharacters = u"/\\:*?\"<>|";
 
 constexpr bool IsControlCharacter(char16_t c) { return c < 0x20 || (c >= 0x7F && c < 0xA0); }
@@ -16,18 +16,19 @@ bool IsForbiddenCharacter(char16_t c) {
   return IsControlCharacter(c) || kForbiddenCharacters.find(c) != std::u16string_view::npos;
 }
 
-}  // namespace
-
-bool NamesScratchFile(std::u16string_view name) {
-  return std::ranges::equal(name, kScratchStem,
+// In any letter case, as a file system that ignores it would see it.
+bool IsReservedStem(std::u16string_view name) {
+  return std::ranges::equal(name, kReservedStem,
                             [](char16_t a, char16_t b) { return LowerAscii(a) == b; });
 }
+
+}  // namespace
 
 bool IsSafeListName(std::u16string_view name) {
   // A final dot also rules out "." and "..".
   if (name.empty() || name.back() == u'.' || name.back() == u' ') return false;
   if (std::ranges::any_of(name, IsForbiddenCharacter)) return false;
-  return !NamesScratchFile(name);
+  return !IsReservedStem(name);
 }
 
 }  // namespace tallyfox

@@ -1,8 +1,9 @@
 #include "shoplist/list_store.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
-#include <limits>
+#include <cstdint>
 #include <utility>
 
 #include "common/numbers.h"
@@ -16,8 +17,8 @@ namespace tallyfox {
 namespace {
 
 constexpr std::u16string_view kListSuffix = u".csv";
-constexpr std::u16string_view kScratchFileName = u"temp.csv";
 constexpr std::size_t kMaxPathCharacters = 260;
+constexpr std::size_t kItemFieldCount = 5;
 constexpr char16_t kByteOrderMark = u'\uFEFF';
 
 constexpr std::u16string_view kCreateFailed = u"Failed to create shopping list.";
@@ -26,24 +27,40 @@ constexpr std::u16string_view kOpenFailed = u"Failed to open list file.";
 constexpr std::u16string_view kSaveFailed = u"Failed to save item.";
 constexpr std::u16string_view kUpdateFailed = u"Failed to update shopping list file";
 
+// The first line is the file's header, kept as it is, unless it holds the
+// five fields of an item: lists written without a header start with one.
+bool IsItemLine(std::u16string_view firstLine) {
+  std::array<std::u16string_view, kItemFieldCount> words;
+  return SplitFirstWords(firstLine, words) >= kItemFieldCount;
+}
+
 // Hands `take` the item lines of an open list file, whole however long they
-// are. A first line that is more than the byte-order mark is an item too.
+// are, and keeps its header line in `header` (nothing where there is none).
 template <class Take>
-bool ForEachItemLine(File& file, Take take) {
+bool ForEachItemLine(File& file, std::optional<std::u16string>& header, Take take) {
   Utf16LineReader reader(file);
   bool first = true;
   std::u16string line;
   while (reader.ReadLine(line)) {
     std::u16string_view text = line;
     if (first && !text.empty() && text.front() == kByteOrderMark) text.remove_prefix(1);
-    first = false;
+    if (std::exchange(first, false) && !IsItemLine(text)) {
+      header = line;
+      continue;
+    }
     if (std::optional<ItemLine> item = ParseItemLine(text)) take(std::move(*item));
   }
   return !reader.failed();
 }
 
-bool ReadItemLines(File& file, std::vector<ItemLine>& lines) {
-  return ForEachItemLine(file, [&lines](ItemLine&& line) { lines.push_back(std::move(line)); });
+struct ListLines {
+  std::optional<std::u16string> header;
+  std::vector<ItemLine> items;
+};
+
+bool ReadListLines(File& file, ListLines& lines) {
+  return ForEachItemLine(file, lines.header,
+                         [&lines](ItemLine&& line) { lines.items.push_back(std::move(line)); });
 }
 
 ListItem ToListItem(ItemLine line) {
@@ -68,40 +85,50 @@ std::size_t PathCharacters(const std::filesystem::path& path) {
 bool WriteNewList(const std::filesystem::path& path) {
   std::optional<File> file = File::Open(path, OpenMode::CreateNew);
   if (!file) return false;
-  if (file->WriteText(kListHeaderLine) && file->Close()) return true;
+  if (file->WriteText(kListHeaderLine) && file->Flush() && file->Close()) {
+    SyncFolder(path.parent_path());
+    return true;
+  }
   // Only a whole list may keep the name: this file is the one just made.
   RemoveFile(path);
   return false;
 }
 
-// A last line without LF would swallow the new item, so the file's end is
-// looked at first. An odd byte there is a character cut short by a crash:
-// it is completed, so that the new line starts on a character boundary.
-bool AppendText(const std::filesystem::path& path, std::u16string_view line) {
-  const std::optional<std::vector<std::byte>> contents =
-      ReadWholeFile(path, std::numeric_limits<std::size_t>::max());
-  if (!contents) return false;
-  const bool tornCharacter = contents->size() % 2 != 0;
-  std::u16string text;
-  if (contents->empty()) {
-    text = kListHeaderLine;
-  } else if (tornCharacter || contents->end()[-2] != std::byte{'\n'} ||
-             contents->end()[-1] != std::byte{0}) {
-    text = u"\n";
+// What an appended line needs before it, decided by the end of the file: a
+// header in an empty file, and an LF after a last line without one, which
+// would swallow the new item. An odd byte at the end is a character cut short
+// by a crash: a zero byte completes it, so the new line starts on a character.
+std::optional<std::vector<std::byte>> AppendedBytes(File& file, std::u16string_view line) {
+  const std::optional<std::uint64_t> size = file.Size();
+  if (!size) return std::nullopt;
+  std::array<std::byte, 2> last{};
+  if (*size >= last.size()) {
+    const std::optional<std::size_t> count = file.ReadAt(*size - last.size(), last);
+    if (!count || *count != last.size()) return std::nullopt;
   }
+  const bool torn = *size % 2 != 0;
+  const bool endsLine =
+      *size >= 2 && !torn && last[0] == std::byte{'\n'} && last[1] == std::byte{0};
+  std::u16string text = *size == 0 ? std::u16string(kListHeaderLine)
+                        : endsLine ? std::u16string()
+                                   : std::u16string(u"\n");
   text += line;
-  std::optional<File> file = File::Open(path, OpenMode::AppendExisting);
-  const std::byte completion[] = {std::byte{0}};
-  return file && (!tornCharacter || file->Write(completion)) && file->WriteText(text) &&
-         file->Close();
+  std::vector<std::byte> bytes = EncodeUtf16Le(text);
+  if (torn) bytes.insert(bytes.begin(), std::byte{0});
+  return bytes;
 }
 
-// Not flushed here: ReplaceFile puts the file on the disk before the rename,
-// and a second flush of the same file waits for the disk a second time.
-bool WriteItemLines(File& file, const std::vector<ItemLine>& lines) {
-  std::u16string text(kListHeaderLine);
-  for (const ItemLine& line : lines) AppendItemLine(text, line);
-  return file.WriteText(text) && file.Close();
+bool AppendLine(const std::filesystem::path& path, std::u16string_view line) {
+  std::optional<File> file = File::Open(path, OpenMode::ReadUpdate);
+  const std::optional<std::vector<std::byte>> bytes =
+      file ? AppendedBytes(*file, line) : std::nullopt;
+  return bytes && file->Append(*bytes);
+}
+
+std::u16string ListText(const ListLines& lines) {
+  std::u16string text = lines.header ? *lines.header + u'\n' : std::u16string(kListHeaderLine);
+  for (const ItemLine& line : lines.items) AppendItemLine(text, line);
+  return text;
 }
 
 bool ValidPosition(const std::vector<ItemLine>& lines, int position) {
@@ -152,7 +179,8 @@ std::optional<ListContents> ListStore::ReadItems(std::u16string_view name) {
   std::optional<File> file = path ? File::Open(*path, OpenMode::Read) : std::nullopt;
   // Each line becomes its item as it is read, with no list of lines between.
   ListContents contents;
-  const bool read = file && ForEachItemLine(*file, [&contents](ItemLine&& line) {
+  std::optional<std::u16string> header;
+  const bool read = file && ForEachItemLine(*file, header, [&contents](ItemLine&& line) {
                       contents.subtotal += ReadNumber(line.price);
                       contents.items.push_back(ToListItem(std::move(line)));
                     });
@@ -166,38 +194,31 @@ std::optional<ListContents> ListStore::ReadItems(std::u16string_view name) {
 bool ListStore::AppendItem(std::u16string_view name, const ListItem& item) {
   const std::optional<std::filesystem::path> path = ListPath(name);
   if (!path || !FitsOneLine(item) ||
-      !AppendText(*path, FormatItemLine({u"0", item.name, item.qty, item.catalog, item.price}))) {
+      !AppendLine(*path, FormatItemLine({u"0", item.name, item.qty, item.catalog, item.price}))) {
     reporter_.Report(kSaveFailed);
     return false;
   }
   return true;
 }
 
-// The new contents go to the scratch file, onto the disk, and then take the
-// list file's place in one rename: a crash leaves the old list or the new.
-// `change` edits the lines and the subtotal, or refuses.
+// The whole new list replaces the file in one step: a crash leaves the old
+// list or the new. `change` edits the item lines and the subtotal, or
+// refuses; a change that cannot be saved says so.
 template <class Change>
 bool ListStore::Rewrite(std::u16string_view name, double& subtotal, Change change) {
-  // The scratch file cannot be rewritten through itself.
-  if (NamesScratchFile(name)) return false;
   const std::optional<std::filesystem::path> path = ListPath(name);
-  // Opened for writing too, so a list made read-only stays as it is.
+  // Opened for writing too, so a list made read-only, or a link, stays as it is.
   std::optional<File> list = path ? File::Open(*path, OpenMode::ReadUpdate) : std::nullopt;
-  if (!list) return false;
-  std::vector<ItemLine> lines;
-  const bool read = ReadItemLines(*list, lines);
-  list->Close();
+  ListLines lines;
+  const bool read = list && ReadListLines(*list, lines);
+  if (list) list->Close();
   if (!read) {
     reporter_.Report(kUpdateFailed);
     return false;
   }
   double adjusted = subtotal;
-  if (!change(lines, adjusted)) return false;
-  const std::filesystem::path scratchPath = appFolder_ / std::filesystem::path(kScratchFileName);
-  std::optional<File> scratch = File::Open(scratchPath, OpenMode::CreateTruncate);
-  if (!scratch) return false;
-  if (!WriteItemLines(*scratch, lines) || !ReplaceFile(scratchPath, *path)) {
-    RemoveFile(scratchPath);
+  if (!change(lines.items, adjusted)) return false;
+  if (ReplaceFileText(*path, ListText(lines)) != Replaced::Yes) {
     reporter_.Report(kUpdateFailed);
     return false;
   }

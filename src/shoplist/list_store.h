@@ -2,7 +2,9 @@
 
 // The shopping lists: one UTF-16LE file NAME.csv per list in the application
 // folder, a header line holding the byte-order mark, then one line per item.
-// Nothing is kept between calls; every call opens and closes its files.
+// A first line of fewer than five words is a header too, kept as it is.
+// Nothing is kept between calls; every call opens and closes its files, and a
+// change reported as made is on the disk.
 
 #include <filesystem>
 #include <optional>
@@ -28,8 +30,8 @@ class ListStore {
  public:
   ListStore(std::filesystem::path appFolder, Reporter& reporter);
 
-  // In the order the folder lists its files; a leftover scratch file shows
-  // as the list "temp".
+  // In the order the folder lists its files; a temp.csv that an earlier
+  // version left behind is the list "temp" like any other.
   std::vector<std::u16string> ListLists() const;
   // Letter case counts.
   bool ListExists(std::u16string_view name) const;
@@ -38,11 +40,14 @@ class ListStore {
   bool CreateList(std::u16string_view name);
   bool DeleteList(std::u16string_view name);
   std::optional<ListContents> ReadItems(std::u16string_view name);
-  bool AppendItem(std::u16string_view name, const ListItem& item);  // written unticked
+  // Written unticked. On any failure the file keeps the length it had.
+  bool AppendItem(std::u16string_view name, const ListItem& item);
 
   // Rewrites; subtotal is the caller's, adjusted on success. The list file
-  // is replaced in one step by a complete new file, or left as it was.
-  // Refuses, with a message, a file where a tick's place holds a longer word.
+  // is replaced in one step by a complete new file, or left as it was with
+  // "Failed to update shopping list file" (a list that is a link or read-only
+  // is left as it is). Refuses, with the message, a file where a tick's place
+  // holds a longer word; a position or item it cannot change, without one.
   bool RewriteChecks(std::u16string_view name, const std::vector<int>& tickedPositions,
                      double& subtotal);  // 1-based, ascending
   bool RewriteDelete(std::u16string_view name, int position, double& subtotal);  // 0-based

@@ -11,7 +11,6 @@ namespace tallyfox {
 namespace {
 
 constexpr char16_t kTaxFileName[] = u"tax.ini";
-constexpr char16_t kScratchFileName[] = u"tax.ini.new";
 constexpr std::u16string_view kCustomRateCode = u"S.";
 
 // Each field character sits in the low byte of a UTF-16LE code unit.
@@ -59,11 +58,6 @@ std::optional<std::u16string> ReadRate(std::span<const std::byte> record) {
   return rate;
 }
 
-bool WriteWholeFile(const std::filesystem::path& path, std::span<const std::byte> contents) {
-  std::optional<File> file = File::Open(path, OpenMode::CreateTruncate);
-  return file && file->Write(contents) && file->Flush() && file->Close();
-}
-
 }  // namespace
 
 std::vector<std::byte> EncodeTaxRecord(const TaxSetting& setting) {
@@ -107,15 +101,12 @@ std::optional<TaxFileWriter> TaxFileWriter::Open(const std::filesystem::path& ap
   return TaxFileWriter(appFolder, std::move(*taxFile));
 }
 
-// The record goes to a scratch file that then takes tax.ini's place, so a
-// crash or a full disk never leaves a half-written setting. The file held
-// open since Open() is only closed: it is the old one.
+// The record replaces tax.ini in one step, so a crash or a full disk never
+// leaves a half-written setting. The file held open since Open() is only
+// closed: it is the old one.
 bool TaxFileWriter::Write(const TaxSetting& setting) {
-  const std::filesystem::path target = appFolder_ / kTaxFileName;
-  const std::filesystem::path scratch = appFolder_ / kScratchFileName;
   const bool written =
-      WriteWholeFile(scratch, EncodeTaxRecord(setting)) && ReplaceFile(scratch, target);
-  if (!written) RemoveFile(scratch);
+      ReplaceFile(appFolder_ / kTaxFileName, EncodeTaxRecord(setting)) == Replaced::Yes;
   taxFile_.Close();
   return written;
 }

@@ -20,7 +20,7 @@ class RateFileTest : public ::testing::Test {
  protected:
   double Lookup(int from, int to) { return ReadExchangeRate(rates_, from, to, reporter_); }
   bool Store(int from, int to, std::u16string_view rate) {
-    return StoreExchangeRate(rates_, folder_.path() / "temp.csv", from, to, rate, reporter_);
+    return StoreExchangeRate(rates_, from, to, rate, reporter_);
   }
   Messages Reports() { return std::exchange(reporter_.messages, {}); }
 

@@ -21,12 +21,15 @@ using Op = FileOperation;
 using Folder = const std::filesystem::path&;
 using Snapshot = std::map<std::string, std::string>;
 
+const std::u16string kUpdateFailed = u"Failed to update shopping list file";
+const char* const kScratch = ".tallyfox-scratch-";
+
 // Fails one kind of operation on one file ("" for any), or kills at turn `killAt`.
 struct Faults : FileFaults {
   Faults(Op op, std::string file, int killAt = 0) : op(op), file(file), killAt(killAt) {}
   bool ShouldFail(Op asked, Folder path) override {
     if (--killAt == 0) raise(SIGKILL);
-    return asked == op && (file.empty() || path.filename() == file);
+    return asked == op && path.filename().string().starts_with(file);
   }
   Op op;
   std::string file;
@@ -46,7 +49,7 @@ const std::u16string kOtherRates = u"\n  \n0  1\n5  6  4  \r\nx  y  z\n10  1  0.
 void PrepareFolder(Folder folder) {
   testing::WriteBytes(folder / "list.csv",
                       Utf16Le(u"\uFEFF\n0  milk  2  food  6.50\n1  soap  1  home  2.25\n"));
-  testing::WriteBytes(folder / "exrate.dat", Utf16Le(u"\uFEFF" + kOtherRates + u"1  0  1.1") + "7");
+  testing::WriteBytes(folder / "exrate.dat", Utf16Le(u"\uFEFF" + kOtherRates + u"1  0  1.1"));
   testing::WriteBytes(folder / "tax.ini", std::string("S...8\0.\0002\0005\0", 12));
 }
 
@@ -69,7 +72,7 @@ bool SaveTax(Folder f, Reporter&) {
   return writer && writer->Write({u"CA", u""});
 }
 bool SetRate(Folder f, Reporter& r) {
-  const bool done = StoreExchangeRate(f / "exrate.dat", f / "temp.csv", 0, 1, u"0.8", r);
+  const bool done = StoreExchangeRate(f / "exrate.dat", 0, 1, u"0.8", r);
   const std::u16string text = u"\uFEFF" + kOtherRates + u"1  0  1.2500  \n0  1  0.8  \n";
   EXPECT_EQ(testing::ReadBytes(f / "exrate.dat") == Utf16Le(text), done);
   return done;
@@ -88,19 +91,22 @@ struct Change {
 TEST(HardeningTest, AFailedOrKilledChangeLosesNothing) {
   const std::vector<Op> writing{Op::Write, Op::Flush, Op::Close, Op::Replace};
   const Change changes[] = {
-      {"create", {Op::Open, Op::Write, Op::Close}, {u"Failed to create shopping list."}, Create},
+      {"create",
+       {Op::Open, Op::Write, Op::Flush, Op::Close},
+       {u"Failed to create shopping list."},
+       Create},
       {"delete", {Op::Remove}, {u"Failed to delete shopping list file"}, Delete},
       {"read", {Op::Open, Op::Read}, {u"Failed to open list file."}, Read},
-      {"append", {Op::Open, Op::Read, Op::Write}, {u"Failed to save item."}, Append},
-      {"open a list to rewrite", {Op::Open}, {}, Rewrite},
-      {"open the scratch file", {Op::Open}, {}, Rewrite, false, "temp.csv"},
-      {"read a list to rewrite", {Op::Read}, {u"Failed to update shopping list file"}, Rewrite},
-      {"rewrite", writing, {u"Failed to update shopping list file"}, Rewrite, true},
+      {"append", {Op::Open, Op::Read, Op::Write, Op::Flush}, {u"Failed to save item."}, Append},
+      {"open a list to rewrite", {Op::Open}, {kUpdateFailed}, Rewrite},
+      {"open the scratch file", {Op::Open}, {kUpdateFailed}, Rewrite, false, kScratch},
+      {"read a list to rewrite", {Op::Read}, {kUpdateFailed}, Rewrite},
+      {"rewrite", writing, {kUpdateFailed}, Rewrite, true},
       {"read the tax file", {Op::Open, Op::Read}, {u"Read tax file failed!"}, ReadTax},
       {"open the tax file", {Op::Open}, {}, SaveTax},
       {"save the tax file", writing, {}, SaveTax, true},
       {"open the rate file", {Op::Open, Op::Read}, {u"Failed to open rate file."}, SetRate},
-      {"rate scratch", {Op::Open}, {u"Failed to create tmp file."}, SetRate, false, "temp.csv"},
+      {"rate scratch", {Op::Open}, {u"Failed to create tmp file."}, SetRate, false, kScratch},
       {"set a rate", writing, {u"Failed to update exchange rate file"}, SetRate, true},
   };
   for (const Change& change : changes) {
@@ -135,9 +141,10 @@ TEST(HardeningTest, AFailedOrKilledChangeLosesNothing) {
       }
       ASSERT_EQ(waitpid(child, &status, 0), child);
       Snapshot now = TakeSnapshot(killed.path());
-      for (const char* scratch : {"temp.csv", "tax.ini.new"}) now.erase(scratch);
+      std::erase_if(now, [](const auto& file) { return file.first.starts_with(kScratch); });
       ASSERT_TRUE(now == before || now == after) << "killed at operation " << killAt;
     }
+    RemoveLeftoverScratchFiles(killed.path());  // as the next start does
     EXPECT_EQ(TakeSnapshot(killed.path()), after);
   }
 }

@@ -53,7 +53,7 @@ TEST(FilesTest, FailedReadsAndShortWritesAreReported) {
   }();
   EXPECT_TRUE(!line && reader.failed());
 
-  std::optional<File> out = File::Open(folder.path() / "out", OpenMode::CreateTruncate);
+  std::optional<File> out = File::Open(folder.path() / "out", OpenMode::CreateNew);
   rlimit saved;
   getrlimit(RLIMIT_FSIZE, &saved);
   rlimit limit = saved;

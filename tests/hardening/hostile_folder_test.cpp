@@ -1,0 +1,155 @@
+// The stores under real conditions a hostile or broken folder makes: links,
+// a full disk, a read-only folder, a rate file in another encoding.
+
+#include <gtest/gtest.h>
+#include <sched.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "common/text.h"
+#include "converter/exchange_rates.h"
+#include "shoplist/list_store.h"
+#include "support/test_files.h"
+#include "tax/tax_file.h"
+
+namespace tallyfox {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::ReadBytes;
+using testing::Utf16Le;
+using testing::WriteBytes;
+using Texts = std::vector<std::u16string>;
+
+const std::string kList = Utf16Le(u"\uFEFF\n0  milk  2  food  6.50\n0  tea  1  food  2.25\n");
+const std::string kRates = Utf16Le(u"\uFEFF\n0  1  0.9\n1  0  1.1\n");
+const std::u16string kUpdateFailed = u"Failed to update shopping list file";
+
+// Every change a user can make to list.csv, the rates and tax.ini, and what
+// each told the user.
+Texts ChangeEverything(const fs::path& folder) {
+  testing::RecordingReporter reporter;
+  ListStore store(folder, reporter);
+  double subtotal = 8.75;
+  store.RewriteChecks(u"list", {1}, subtotal);
+  store.RewriteDelete(u"list", 0, subtotal);
+  store.RewriteUpdate(u"list", 0, 3, 1, 2.25, subtotal);
+  store.AppendItem(u"list", {false, u"jam", u"1", u"food", u"3.00"});
+  StoreExchangeRate(folder / "exrate.dat", 0, 1, u"0.8", reporter);
+  std::optional<TaxFileWriter> tax = TaxFileWriter::Open(folder);
+  if (!tax || !tax->Write({u"CA", u""})) reporter.messages.push_back(u"tax");
+  return reporter.messages;
+}
+
+TEST(HostileFolderTest, LinkedDataFilesAreNeverWrittenThrough) {
+  testing::TempFolder folder, outside;
+  for (const char* name : {"list.csv", "exrate.dat", "tax.ini"}) {
+    WriteBytes(outside.path() / name, kList);
+    fs::create_symlink(outside.path() / name, folder.path() / name);
+  }
+  EXPECT_EQ(ChangeEverything(folder.path()),
+            (Texts{kUpdateFailed, kUpdateFailed, kUpdateFailed, u"Failed to save item.",
+                   u"Failed to open rate file.", u"tax"}));
+  for (const char* name : {"list.csv", "exrate.dat", "tax.ini"}) {
+    EXPECT_EQ(ReadBytes(outside.path() / name), kList) << name;
+    EXPECT_TRUE(fs::is_symlink(folder.path() / name)) << name;
+  }
+  // A dangling link creates nothing where it points.
+  fs::remove(outside.path() / "tax.ini");
+  EXPECT_FALSE(TaxFileWriter::Open(folder.path()));
+  EXPECT_EQ(std::distance(fs::directory_iterator(outside.path()), {}), 2);
+}
+
+// An earlier version's scratch file is a list like any other; a leftover of
+// ours goes at the next start. A list keeps its header and permission bits.
+TEST(HostileFolderTest, TempIsAnOrdinaryListAndChangesKeepHeadersAndModes) {
+  testing::TempFolder folder;
+  const fs::path temp = folder.path() / "temp.csv", list = folder.path() / "list.csv";
+  WriteBytes(temp, kList);
+  WriteBytes(list, Utf16Le(u"Weekly shop\r\n0  milk  2  food  6.50\n0  tea  1  food  2.25\n"));
+  fs::permissions(list, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  WriteBytes(folder.path() / "exrate.dat", kRates);
+  EXPECT_EQ(ChangeEverything(folder.path()), Texts{});
+  EXPECT_EQ(ReadBytes(temp), kList);
+  EXPECT_EQ(ReadBytes(list),
+            Utf16Le(u"Weekly shop\r\n0  tea  3  food  1.00\n0  jam  1  food  3.00\n"));
+  EXPECT_EQ(fs::status(list).permissions(), fs::perms(0640));
+  testing::RecordingReporter reporter;
+  double subtotal = 0;
+  EXPECT_TRUE(ListStore(folder.path(), reporter).RewriteChecks(u"temp", {2}, subtotal));
+  EXPECT_EQ(ReadBytes(temp), Utf16Le(u"\uFEFF\n0  milk  2  food  6.50\n1  tea  1  food  2.25\n"));
+  WriteBytes(folder.path() / ".tallyfox-scratch-1-2", "left by a crash");
+  RemoveLeftoverScratchFiles(folder.path());
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), 4);
+}
+
+TEST(HostileFolderTest, AnAppendCutShortByAFullDiskLeavesTheListAsItWas) {
+  testing::TempFolder folder;
+  WriteBytes(folder.path() / "list.csv", kList);
+  rlimit saved, limit;
+  getrlimit(RLIMIT_FSIZE, &saved);
+  limit = saved;
+  limit.rlim_cur = kList.size() + 9;  // room for part of the line
+  signal(SIGXFSZ, SIG_IGN);
+  setrlimit(RLIMIT_FSIZE, &limit);
+  testing::RecordingReporter reporter;
+  const bool appended =
+      ListStore(folder.path(), reporter).AppendItem(u"list", {false, u"jam", u"1", u"x", u"3"});
+  setrlimit(RLIMIT_FSIZE, &saved);
+  EXPECT_FALSE(appended);
+  EXPECT_EQ(reporter.messages, Texts{u"Failed to save item."});
+  EXPECT_EQ(ReadBytes(folder.path() / "list.csv"), kList);
+}
+
+// UTF-8, CR line ends or an odd byte would read as one long header line.
+TEST(HostileFolderTest, ARateFileThatCannotBeOursIsNeverCutDown) {
+  testing::TempFolder folder;
+  const fs::path rates = folder.path() / "exrate.dat";
+  for (const std::string& bytes : {std::string("\xEF\xBB\xBF\n0  1  0.9\n1  0  1.1\n"),
+                                   Utf16Le(u"\uFEFF\r0  1  0.9\r1  0  1.1\r"), kRates + "x"}) {
+    WriteBytes(rates, bytes);
+    testing::RecordingReporter reporter;
+    EXPECT_EQ(ReadExchangeRate(rates, 0, 1, reporter), 0);
+    EXPECT_FALSE(StoreExchangeRate(rates, 0, 1, u"0.8", reporter));
+    EXPECT_EQ(reporter.messages,
+              (Texts{u"Failed to open exchange rate file.", u"Failed to open rate file."}));
+    EXPECT_EQ(ReadBytes(rates), bytes);
+  }
+}
+
+// As root the child first enters a user namespace of its own, where root's
+// power over files does not apply and the folder's bits bind it.
+TEST(HostileFolderTest, ChangesThatCannotBeSavedInAReadOnlyFolderSaySo) {
+  testing::TempFolder folder;
+  WriteBytes(folder.path() / "list.csv", kList);
+  WriteBytes(folder.path() / "exrate.dat", kRates);
+  fs::permissions(folder.path(), fs::perms::owner_read | fs::perms::owner_exec);
+  int pipeEnds[2];
+  ASSERT_EQ(pipe(pipeEnds), 0);
+  const pid_t child = fork();
+  if (child == 0) {
+    if (geteuid() == 0 && unshare(CLONE_NEWUSER) != 0) _exit(2);
+    std::string told;
+    for (const std::u16string& message : ChangeEverything(folder.path()))
+      told += (told.empty() ? "" : "|") + ToUtf8(message);
+    _exit(write(pipeEnds[1], told.data(), told.size()) == ssize_t(told.size()) ? 0 : 1);
+  }
+  close(pipeEnds[1]);
+  char told[512] = {};
+  const ssize_t count = read(pipeEnds[0], told, sizeof told - 1);
+  int status = 0;
+  waitpid(child, &status, 0);
+  close(pipeEnds[0]);
+  if (WEXITSTATUS(status) == 2) GTEST_SKIP() << "no way here to give up root's power over files";
+  ASSERT_GT(count, 0);
+  EXPECT_EQ(std::string(told),
+            "Failed to update shopping list file|Failed to update shopping list file|"
+            "Failed to update shopping list file|Failed to create tmp file.|tax");
+  EXPECT_EQ(ReadBytes(folder.path() / "list.csv"), kList + Utf16Le(u"0  jam  1  food  3.00\n"));
+  EXPECT_EQ(ReadBytes(folder.path() / "exrate.dat"), kRates);
+}
+
+}  // namespace
+}  // namespace tallyfox
