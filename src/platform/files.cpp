@@ -2,6 +2,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -309,6 +310,27 @@ std::vector<std::u16string> ListFilesWithSuffix(const std::filesystem::path& fol
   }
   closedir(listing);
   return names;
+}
+
+FolderLock::Outcome FolderLock::Take(const std::filesystem::path& folder,
+                                     std::optional<FolderLock>& lock) {
+  const int descriptor =
+      open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOCTTY);
+  if (descriptor < 0) return Outcome::Unavailable;
+  if (flock(descriptor, LOCK_EX | LOCK_NB) != 0) {
+    const bool held = errno == EWOULDBLOCK;
+    close(descriptor);
+    return held ? Outcome::HeldElsewhere : Outcome::Unavailable;
+  }
+  lock.emplace(FolderLock(descriptor));
+  return Outcome::Taken;
+}
+
+FolderLock::FolderLock(FolderLock&& other) noexcept
+    : descriptor_(std::exchange(other.descriptor_, -1)) {}
+
+FolderLock::~FolderLock() {
+  if (descriptor_ >= 0) close(descriptor_);
 }
 
 std::optional<std::filesystem::path> PathInFolder(const std::filesystem::path& folder,

@@ -109,6 +109,24 @@ bool FileExists(const std::filesystem::path& path);
 std::vector<std::u16string> ListFilesWithSuffix(const std::filesystem::path& folder,
                                                 std::u16string_view suffix);
 
+// An advisory lock on a folder, held by one process at a time and released
+// by the kernel when the process ends, so a crash leaves no stale lock. It
+// is taken on the folder itself, opened as a directory: it creates no file
+// and works on a read-only folder too.
+class FolderLock {
+ public:
+  enum class Outcome { Taken, HeldElsewhere, Unavailable };
+  static Outcome Take(const std::filesystem::path& folder, std::optional<FolderLock>& lock);
+
+  FolderLock(FolderLock&& other) noexcept;
+  FolderLock& operator=(FolderLock&&) = delete;
+  ~FolderLock();
+
+ private:
+  explicit FolderLock(int descriptor) : descriptor_(descriptor) {}
+  int descriptor_;
+};
+
 // `folder` / `fileName`, or nothing when `fileName` is not a plain file name
 // (empty, "." or "..", or holding '/', a zero or an unpaired surrogate).
 std::optional<std::filesystem::path> PathInFolder(const std::filesystem::path& folder,

@@ -19,6 +19,9 @@ namespace {
 constexpr std::u16string_view kListSuffix = u".csv";
 constexpr std::size_t kMaxPathCharacters = 260;
 constexpr std::size_t kItemFieldCount = 5;
+// A list is read whole into a window, so a larger file is never opened and
+// never grown to: hundreds of thousands of items, far more than any list.
+constexpr std::uint64_t kMaxListBytes = 16 * 1024 * 1024;
 constexpr char16_t kByteOrderMark = u'\uFEFF';
 
 constexpr std::u16string_view kCreateFailed = u"Failed to create shopping list.";
@@ -118,11 +121,20 @@ std::optional<std::vector<std::byte>> AppendedBytes(File& file, std::u16string_v
   return bytes;
 }
 
+// A list file no larger than a list may be.
+std::optional<File> OpenList(const std::filesystem::path& path, OpenMode mode) {
+  std::optional<File> file = File::Open(path, mode);
+  const std::optional<std::uint64_t> size = file ? file->Size() : std::nullopt;
+  if (!size || *size > kMaxListBytes) return std::nullopt;
+  return file;
+}
+
 bool AppendLine(const std::filesystem::path& path, std::u16string_view line) {
-  std::optional<File> file = File::Open(path, OpenMode::ReadUpdate);
+  std::optional<File> file = OpenList(path, OpenMode::ReadUpdate);
+  const std::optional<std::uint64_t> size = file ? file->Size() : std::nullopt;
   const std::optional<std::vector<std::byte>> bytes =
-      file ? AppendedBytes(*file, line) : std::nullopt;
-  return bytes && file->Append(*bytes);
+      size ? AppendedBytes(*file, line) : std::nullopt;
+  return bytes && *size + bytes->size() <= kMaxListBytes && file->Append(*bytes);
 }
 
 std::u16string ListText(const ListLines& lines) {
@@ -176,7 +188,7 @@ bool ListStore::DeleteList(std::u16string_view name) {
 
 std::optional<ListContents> ListStore::ReadItems(std::u16string_view name) {
   const std::optional<std::filesystem::path> path = ListPath(name);
-  std::optional<File> file = path ? File::Open(*path, OpenMode::Read) : std::nullopt;
+  std::optional<File> file = path ? OpenList(*path, OpenMode::Read) : std::nullopt;
   // Each line becomes its item as it is read, with no list of lines between.
   ListContents contents;
   std::optional<std::u16string> header;
@@ -208,7 +220,7 @@ template <class Change>
 bool ListStore::Rewrite(std::u16string_view name, double& subtotal, Change change) {
   const std::optional<std::filesystem::path> path = ListPath(name);
   // Opened for writing too, so a list made read-only, or a link, stays as it is.
-  std::optional<File> list = path ? File::Open(*path, OpenMode::ReadUpdate) : std::nullopt;
+  std::optional<File> list = path ? OpenList(*path, OpenMode::ReadUpdate) : std::nullopt;
   ListLines lines;
   const bool read = list && ReadListLines(*list, lines);
   if (list) list->Close();

@@ -103,6 +103,20 @@ TEST(HostileFolderTest, AnAppendCutShortByAFullDiskLeavesTheListAsItWas) {
   EXPECT_EQ(ReadBytes(folder.path() / "list.csv"), kList);
 }
 
+TEST(HostileFolderTest, AListLargerThanAnyListIsNeitherReadNorGrown) {
+  testing::TempFolder folder;
+  const fs::path list = folder.path() / "list.csv";
+  const std::uintmax_t size = 16 * 1024 * 1024 + 2;
+  WriteBytes(list, kList);
+  fs::resize_file(list, size);
+  testing::RecordingReporter reporter;
+  ListStore store(folder.path(), reporter);
+  EXPECT_FALSE(store.ReadItems(u"list"));
+  EXPECT_FALSE(store.AppendItem(u"list", {false, u"jam", u"1", u"food", u"3.00"}));
+  EXPECT_EQ(reporter.messages, (Texts{u"Failed to open list file.", u"Failed to save item."}));
+  EXPECT_EQ(fs::file_size(list), size);
+}
+
 // UTF-8, CR line ends or an odd byte would read as one long header line.
 TEST(HostileFolderTest, ARateFileThatCannotBeOursIsNeverCutDown) {
   testing::TempFolder folder;
