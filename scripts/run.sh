@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/setup.sh build/release -DCMAKE_BUILD_TYPE=Release -DTALLYFOX_TESTS=OFF \
+scripts/setup.sh build/release -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_INSTALL_PREFIX="$HOME/.local"
 cmake --build build/release
 cmake --install build/release > /dev/null

@@ -162,14 +162,15 @@ double ReadExchangeRate(const std::filesystem::path& rateFile, std::int32_t from
                         std::int32_t toIndex, Reporter& reporter) {
   std::optional<double> rate;
   std::u16string header;
-  const bool read = VisitDataLines(rateFile, OpenMode::Read, header, [&](const std::u16string& line) {
-    // Most lines are another currency's, as their first number shows: a
-    // keystroke reads the whole file, so they are passed over at once.
-    if (ReadInteger(line) != fromIndex) return true;
-    const std::optional<RateLine> parsed = ParseRateLine(line);
-    if (parsed && parsed->IsPair(fromIndex, toIndex)) rate = ReadNumber(parsed->rate);
-    return !rate;
-  });
+  const bool read =
+      VisitDataLines(rateFile, OpenMode::Read, header, [&](const std::u16string& line) {
+        // Most lines are another currency's, as their first number shows: a
+        // keystroke reads the whole file, so they are passed over at once.
+        if (ReadInteger(line) != fromIndex) return true;
+        const std::optional<RateLine> parsed = ParseRateLine(line);
+        if (parsed && parsed->IsPair(fromIndex, toIndex)) rate = ReadNumber(parsed->rate);
+        return !rate;
+      });
   if (!read) {
     reporter.Report(u"Failed to open exchange rate file.");
     return 0.0;
@@ -188,11 +189,11 @@ bool StoreExchangeRate(const std::filesystem::path& rateFile, std::int32_t fromI
   // Opened for updating so that a file the user made read-only stays as it is.
   std::vector<std::u16string> lines;
   std::u16string header;
-  const bool read = VisitDataLines(rateFile, OpenMode::ReadUpdate, header,
-                                   [&](const std::u16string& line) {
-    lines.push_back(line);
-    return true;
-  });
+  const bool read =
+      VisitDataLines(rateFile, OpenMode::ReadUpdate, header, [&](const std::u16string& line) {
+        lines.push_back(line);
+        return true;
+      });
   if (!read) {
     reporter.Report(u"Failed to open rate file.");
     return false;

@@ -20,8 +20,8 @@ int MulDiv(int value, int numerator, int denominator) {
 
 BaseUnits BaseUnitsOf(const QFont& font) {
   const QFontMetrics metrics(font);
-  const int width52 =
-      metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+  const int width52 = metrics.horizontalAdvance(
+      QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
   return BaseUnits{(width52 / 26 + 1) / 2, metrics.height()};
 }
 

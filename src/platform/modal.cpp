@@ -27,10 +27,10 @@ MessageResult MessageBox(const Dialog* owner, std::u16string_view text, MessageB
   if (UiScript* script = UiScript::Installed()) return script->AnswerMessage(text);
 
   const Dialog* parent = owner != nullptr ? owner : ActiveDialog();
-  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tallyfox"), ToQString(text),
-                  buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
-                                                   : QMessageBox::Ok,
-                  parent != nullptr ? parent->widget() : nullptr);
+  QMessageBox box(
+      QMessageBox::NoIcon, QStringLiteral("Tallyfox"), ToQString(text),
+      buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+      parent != nullptr ? parent->widget() : nullptr);
   const int answer = box.exec();
   if (buttons == MessageButtons::Ok) return MessageResult::Ok;
   return answer == QMessageBox::Yes ? MessageResult::Yes : MessageResult::No;
