@@ -36,7 +36,8 @@ CTallyfoxDlg::CTallyfoxDlg()
       tab5L_(values_) {}
 
 bool CTallyfoxDlg::Route(Notification& notification) {
-  return RouteThrough<CTallyfoxDlg>(kMessageMap, *this, notification) || Dialog::Route(notification);
+  return RouteThrough<CTallyfoxDlg>(kMessageMap, *this, notification) ||
+         Dialog::Route(notification);
 }
 
 CDialogTab2& CTallyfoxDlg::SalePage() { return values_.isLandscape ? tab2L_ : tab2_; }
@@ -73,10 +74,15 @@ bool CTallyfoxDlg::OnInitDialog() {
     tabs.InsertItem(static_cast<int>(i), kTabCaptions[i]);
   }
   values_.isLandscape = IsLandscapeOrientation(orientation);
+  // The window is built from the portrait template; the landscape pages are
+  // shorter, and the window keeps no empty strip under them.
+  SizeFromTemplate(values_.isLandscape ? kIddMainLandscape : kIddMainPortrait);
   CreatePages();
   PlacePages();
   SalePage().ResetRows();
-  SalePage().ShowWindow(true);
+  // As selecting its tab does: each page took the focus while it was created,
+  // so the last one created, hidden, would keep it.
+  ShowCalculatorPage(SalePage());
   return false;
 }
 
@@ -100,6 +106,12 @@ void CTallyfoxDlg::OnSize(int, int) {
   const ScreenSize screen = PrimaryScreenSize();
   RelayoutFromTemplate(*this, screen.height > screen.width ? kIddMainPortrait : kIddMainLandscape);
 }
+
+// The main window is the program's only window: Escape would end the run
+// and lose every typed row, so only the caption OK and Ctrl+Q end it.
+void CTallyfoxDlg::OnCancel() {}
+
+void CTallyfoxDlg::OnQuit() { OnOK(); }
 
 void CTallyfoxDlg::ShowCalculatorPage(CalculatorPage& page) {
   page.ShowStateCode();

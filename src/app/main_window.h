@@ -28,6 +28,8 @@ class CTallyfoxDlg : public Dialog {
  protected:
   bool OnInitDialog() override;
   void OnSize(int width, int height) override;
+  void OnCancel() override;
+  void OnQuit() override;
   bool Route(Notification& notification) override;
 
  private:

@@ -78,4 +78,6 @@ std::optional<double> CalculatorPage::RateForCalc() {
   return std::nullopt;
 }
 
+void CalculatorPage::ReportAmountTooLarge() { MessageBox(this, u"The amount is too large."); }
+
 }  // namespace tallyfox

@@ -38,12 +38,17 @@ void CDialogTab1::OnCalc() {
   const std::u16string customPercent = ItemText(kIdcDiscountCustomPercent);
   const std::optional<double> rate = RateForCalc();
   if (!rate) return;
-  const DiscountPrices prices = PriceAtDiscounts(price, customPercent, *rate, FixedDiscountCount());
-  for (std::size_t i = 0; i < prices.fixed.size(); ++i) {
-    SetItemText(kDiscountBoxIds[i], prices.fixed[i]);
+  const std::optional<DiscountPrices> prices =
+      PriceAtDiscounts(price, customPercent, *rate, FixedDiscountCount());
+  if (!prices) {
+    ReportAmountTooLarge();
+    return;
   }
-  SetItemText(kIdcDiscountPriceWithTax, prices.priceWithTax);
-  SetItemText(kIdcDiscountCustomResult, prices.custom);
+  for (std::size_t i = 0; i < prices->fixed.size(); ++i) {
+    SetItemText(kDiscountBoxIds[i], prices->fixed[i]);
+  }
+  SetItemText(kIdcDiscountPriceWithTax, prices->priceWithTax);
+  SetItemText(kIdcDiscountCustomResult, prices->custom);
 }
 
 }  // namespace tallyfox

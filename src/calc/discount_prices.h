@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,8 +25,9 @@ struct DiscountPrices {
 };
 
 // Every result includes the tax: the discounts apply to the taxed price.
-DiscountPrices PriceAtDiscounts(std::u16string_view priceText,
-                                std::u16string_view customPercentText, double taxRate,
-                                std::size_t fixedCount);
+// Nothing when a result would not be a finite number.
+std::optional<DiscountPrices> PriceAtDiscounts(std::u16string_view priceText,
+                                               std::u16string_view customPercentText,
+                                               double taxRate, std::size_t fixedCount);
 
 }  // namespace tallyfox

@@ -44,12 +44,16 @@ void CDialogTab2::OnCalc() {
   }
   const std::optional<double> rate = RateForCalc();
   if (!rate) return;
-  const SaleSums sums = SumSale(rows, *rate);
-  for (std::size_t row = 0; row < rows.size(); ++row) {
-    SetItemText(kSaleResultIds[row], sums.rowResults[row]);
+  const std::optional<SaleSums> sums = SumSale(rows, *rate);
+  if (!sums) {
+    ReportAmountTooLarge();
+    return;
   }
-  SetItemText(kIdcSaleTax, sums.tax);
-  SetItemText(kIdcSaleTotal, sums.total);
+  for (std::size_t row = 0; row < rows.size(); ++row) {
+    SetItemText(kSaleResultIds[row], sums->rowResults[row]);
+  }
+  SetItemText(kIdcSaleTax, sums->tax);
+  SetItemText(kIdcSaleTotal, sums->total);
 }
 
 void CDialogTab2::OnClear() {

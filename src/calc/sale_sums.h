@@ -2,6 +2,7 @@
 
 // The Sale page's arithmetic, apart from its controls.
 
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -24,6 +25,7 @@ struct SaleSums {
 
 // Each row's discounted amount and the tax on it are rounded to cents, and
 // Tax and Total add those rounded amounts: what the user sees adds up.
-SaleSums SumSale(std::span<const SaleRow> rows, double taxRate);
+// Nothing when an amount would not be a finite number.
+std::optional<SaleSums> SumSale(std::span<const SaleRow> rows, double taxRate);
 
 }  // namespace tallyfox

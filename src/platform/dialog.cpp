@@ -97,8 +97,7 @@ bool Dialog::BuildWindow(QWidget* parent, bool child) {
   ended_ = false;
   result_ = kIdCancel;
   if (!child) widget_->setWindowTitle(ToQString(tmpl.caption));
-  const PixelRect size = MapDialogRect(DuRect{0, 0, tmpl.cx, tmpl.cy});
-  widget_->resize(size.width, size.height);
+  SizeFromTemplate(templateNumber_);
   for (const ItemTemplate& item : tmpl.items) {
     controls_.push_back(MakeControl(item, widget_, MapDialogRect(item.rect),
                                     [this](Notification& n) { DispatchNotification(n); }));
@@ -261,6 +260,13 @@ DropDownList& Dialog::DropDownItem(int id) const {
 ListBox& Dialog::ListBoxItem(int id) const { return Typed<ListBox>(*this, id, "list box"); }
 ListView& Dialog::ListViewItem(int id) const { return Typed<ListView>(*this, id, "list view"); }
 TabControl& Dialog::TabItem(int id) const { return Typed<TabControl>(*this, id, "tab control"); }
+
+void Dialog::SizeFromTemplate(int templateNumber) {
+  const DialogTemplate* sizing = FindTemplate(templateNumber);
+  if (sizing == nullptr || widget_ == nullptr) return;
+  const PixelRect size = MapDialogRect(DuRect{0, 0, sizing->cx, sizing->cy});
+  widget_->resize(size.width, size.height);
+}
 
 PixelRect Dialog::MapDialogRect(const DuRect& rect) const {
   return ToPixels(rect, BaseUnits{baseUnitX_, baseUnitY_});

@@ -86,6 +86,8 @@ class Dialog {
   std::u16string ItemText(int id) const { return Item(id).Text(); }
   void SetItemText(int id, std::u16string_view text) { Item(id).SetText(text); }
 
+  // Gives the window the size that another template of the same font gives it.
+  void SizeFromTemplate(int templateNumber);
   // Converts a rectangle in this window's dialog units to pixels.
   PixelRect MapDialogRect(const DuRect& rect) const;
 
@@ -95,6 +97,7 @@ class Dialog {
   void DispatchSize(int width, int height) { OnSize(width, height); }
   void DispatchOk() { OnOK(); }
   void DispatchCancel() { OnCancel(); }
+  void DispatchQuit() { OnQuit(); }
   void ForgetWindow();
   bool HasEnded() const { return ended_; }
   DialogWidget* widget() const { return widget_; }
@@ -108,6 +111,9 @@ class Dialog {
   virtual void OnOK();
   // Escape: end with Cancel.
   virtual void OnCancel();
+  // Ctrl+Q, the desktop's key for quitting: only the program's main window
+  // answers it; dialogs ignore it.
+  virtual void OnQuit() {}
   // A message box or modal dialog is opening above this window.
   virtual void OnCancelMode() {}
   virtual void OnSize(int width, int height);

@@ -97,6 +97,10 @@ void DialogWidget::keyPressEvent(QKeyEvent* event) {
     owner_.DispatchCancel();
     return;
   }
+  if (event->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Q) && !child_) {
+    owner_.DispatchQuit();
+    return;
+  }
   if (key == Qt::Key_Enter || key == Qt::Key_Return || key == Qt::Key_Escape) {
     event->ignore();  // no default button: Enter does nothing; a page hands Escape up
     return;

@@ -29,6 +29,13 @@ std::u16string UnitPriceText(const ListItem& item) {
 
 bool HasSpace(std::u16string_view text) { return std::ranges::any_of(text, IsSpace); }
 
+// The room a quantity takes in the file: one being changed is written back as
+// a number (0007 as 7), while a new one is stored as typed.
+std::size_t StoredQuantityLength(std::u16string_view qty, bool changing) {
+  if (!changing) return qty.size();
+  return qty.size() - std::min(qty.find_first_not_of(u'0'), qty.size());
+}
+
 }  // namespace
 
 const MessageEntry<CDlgItemEdit> CDlgItemEdit::kMessageMap[] = {
@@ -133,7 +140,7 @@ bool CDlgItemEdit::ReadFields() {
     Refuse(u"Please input an item name of at most 31 characters.", kIdcItemEditName);
     return false;
   }
-  if (item.qty.size() > kMaxQuantityDigits) {
+  if (StoredQuantityLength(item.qty, mode_ == Mode::Change) > kMaxQuantityDigits) {
     Refuse(u"Please input a quantity of at most 3 digits.", kIdcItemEditQty);
     return false;
   }

@@ -1,5 +1,6 @@
 #include "shoplist/shopping_list_dialog.h"
 
+#include <cmath>
 #include <optional>
 #include <variant>
 
@@ -22,6 +23,12 @@ struct Column {
   int width;
 };
 constexpr Column kColumns[] = {{u"Name", 80}, {u"Qty", 30}, {u"Catalog", 60}, {u"Price", 55}};
+
+// An amount past a double's range (a price too large in the file) has no
+// digits to show.
+std::u16string AmountText(double amount) {
+  return std::isfinite(amount) ? FormatFixed2(amount) : u"too large";
+}
 
 bool IsTickState(std::uint32_t state) {
   const std::uint32_t tick = state & kRowTickMask;
@@ -112,8 +119,8 @@ double CDlgShopList::RateInForce() {
 
 void CDlgShopList::ShowTotals() {
   const double tax = RateInForce() * subtotal_;
-  SetItemText(kIdcShoppingListTax, u"Tax:  " + FormatFixed2(tax));
-  SetItemText(kIdcShoppingListTotal, u"Total:  " + FormatFixed2(tax + subtotal_));
+  SetItemText(kIdcShoppingListTax, u"Tax:  " + AmountText(tax));
+  SetItemText(kIdcShoppingListTotal, u"Total:  " + AmountText(tax + subtotal_));
 }
 
 bool CDlgShopList::HasItemNamed(std::u16string_view name) const {

@@ -50,30 +50,24 @@ void CDlgTaxSetup::OnModeClicked() {
   ShowMode();
 }
 
-std::optional<std::u16string_view> CDlgTaxSetup::TakeInput() {
-  TaxSetting& setting = values_.taxSetting;
+std::optional<std::u16string_view> CDlgTaxSetup::TakeInput(TaxSetting& setting) const {
   if (mode_ == kCustomRateMode) {
     setting.customRateText = Left(ItemText(kIdcRateField), kCustomRateMaxChars);
-    if (setting.customRateText.empty()) {
-      setting.customRateText = u"0";
-      return u"Please input the sales tax rate.";
-    }
+    if (setting.customRateText.empty()) return u"Please input the sales tax rate.";
     setting.stateCode = kCustomRateCode;
     return std::nullopt;
   }
   const DropDownList& list = DropDownItem(kIdcStateList);
   const std::u16string chosen(Left(list.TextAt(list.CurSel()), kStateCodeMaxChars));
   // A list without a selection would give an empty code; it counts as none.
-  if (chosen.empty() || chosen == kNoStateCode) {
-    setting.customRateText = u"0";
-    return u"Please choose your state.";
-  }
+  if (chosen.empty() || chosen == kNoStateCode) return u"Please choose your state.";
   setting.stateCode = chosen;
   return std::nullopt;
 }
 
-// The file is opened before the input is checked, so that a setting that
-// could not be stored is never taken.
+// The choice is worked out on a copy and taken only once the file holds it,
+// so a refused or unwritten setting leaves the one in force as the file has
+// it. The dialog keeps the input for another try.
 void CDlgTaxSetup::OnSetAndSave() {
   std::optional<TaxFileWriter> writer = TaxFileWriter::Open(values_.appFolder);
   if (!writer) {
@@ -81,19 +75,17 @@ void CDlgTaxSetup::OnSetAndSave() {
     return;
   }
   UpdateData(true);
-  const TaxSetting before = values_.taxSetting;
-  if (const auto problem = TakeInput()) {
+  TaxSetting chosen = values_.taxSetting;
+  if (const auto problem = TakeInput(chosen)) {
     writer.reset();
     MessageBox(this, *problem);
     return;
   }
-  // The setting in force must match the file, so a failed write takes back
-  // the new values too; the dialog keeps them for another try.
-  if (!writer->Write(values_.taxSetting)) {
-    values_.taxSetting = before;
+  if (!writer->Write(chosen)) {
     MessageBox(this, u"Failed to write the tax file. The tax setting is unchanged.");
     return;
   }
+  values_.taxSetting = chosen;
   MessageBox(this, u"Sales tax setting is saved successfully.");
   EndDialog(kIdOk);
 }

@@ -26,9 +26,9 @@ class CDlgTaxSetup : public Dialog {
   void OnModeClicked();
   void OnSetAndSave();
   void ShowMode();
-  // Moves what the user chose into the setting; the message to show when the
+  // Moves what the user chose into `setting`; the message to show when the
   // input is incomplete.
-  std::optional<std::u16string_view> TakeInput();
+  std::optional<std::u16string_view> TakeInput(TaxSetting& setting) const;
 
   static const MessageEntry<CDlgTaxSetup> kMessageMap[];
 

@@ -51,6 +51,14 @@ TEST_F(CalculatorPagesTest, SalePageCalcClearAndTaxControls) {
     EXPECT_EQ(Shown(page, {kSaleResultIds[0], kSaleResultIds[1], kSaleResultIds[15], kIdcSaleTax,
                            kIdcSaleTotal}),
               "12.00 20.90 0.00 2.39 35.29 ");
+    TypeInto(page, kSalePriceIds[2], u"1e308");
+    TypeInto(page, kSalePriceIds[3], u"1e308");
+    for (const char16_t* qty : {u"10", u"1"}) {  // a row, then only the sum, past a double
+      TypeInto(page, kSaleQtyIds[2], qty);
+      script_.ExpectMessage(u"The amount is too large.");
+      Click(page, kIdcSaleCalc);
+    }
+    EXPECT_EQ(Shown(page, {kSaleResultIds[2], kIdcSaleTotal}), "0.00 35.29 ");
     Click(page, kIdcFood);
     Click(page, kIdcSaleClear);
     EXPECT_EQ(Shown(page, {kSalePriceIds[1], kSalePercentIds[1], kSaleQtyIds[1], kSaleResultIds[1],
@@ -98,6 +106,14 @@ TEST_F(CalculatorPagesTest, DiscountCalcShowsThePriceWithTaxAtEachDiscount) {
               "425.00 403.75 85.00 340.00 ");
     EXPECT_EQ(page.HasItem(kDiscountBoxIds[16]) ? Shown(page, kDiscountBoxIds[17]) : "-",
               landscape ? "-" : "42.50");
+    for (const auto& [price, percent] :
+         {std::pair{u"1e309", u"20"}, std::pair{u"1e307", u"9999"}}) {
+      TypeInto(page, kIdcDiscountPrice, price);  // past a double taxed, or at the discount
+      TypeInto(page, kIdcDiscountCustomPercent, percent);
+      script_.ExpectMessage(u"The amount is too large.");
+      Click(page, kIdcDiscountCalc);
+    }
+    EXPECT_EQ(Shown(page, {kIdcDiscountPriceWithTax, kIdcDiscountCustomResult}), "425.00 340.00 ");
   };
   WithPage<CDialogTab1>([&](CDialogTab1& page) { check(page, false); });
   WithPage<CDialogTab1L>([&](CDialogTab1& page) { check(page, true); });

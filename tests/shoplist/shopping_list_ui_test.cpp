@@ -57,7 +57,7 @@ TEST_F(ShoppingListTest, ItemsAreWrittenThroughAtOnceAndFailedWritesChangeNothin
       EXPECT_TRUE(edit.EditItem(kIdcItemEditName).IsReadOnly());
       EXPECT_FALSE(IsEnabled(edit, kIdcItemEditCatalog) || IsEnabled(edit, kIdcItemEditSaveAndNew));
       EXPECT_TRUE(HasFocusWithAllSelected(edit, kIdcItemEditQty));
-      TypeInto(edit, kIdcItemEditQty, u"003");
+      TypeInto(edit, kIdcItemEditQty, u"0003");  // written back as 3: the zeros take no room
       TypeInto(edit, kIdcItemEditUnitPrice, u"3.5");
       Click(edit, kIdcItemEditSaveAndExit);
     });
@@ -110,13 +110,16 @@ TEST_F(ShoppingListTest, ItemEditRefusesWhatTheListCannotHoldAndStaysOpen) {
       {u"jam", u"1", u"2", u"", u"Please input the item catalog."},
       {u"ice cream", u"1", u"2", u"food", u"Please input the item name without spaces."},
       {name31 + u"n", u"1", u"2", u"food", u"Please input an item name of at most 31 characters."},
-      {u"jam", u"1000", u"2", u"food", u"Please input a quantity of at most 3 digits."},
+      {u"jam", u"0001", u"2", u"food", u"Please input a quantity of at most 3 digits."},
       {u"jam", u"999", u"1e10", u"food", tooLarge},  // 9990000000000.00
       {u"jam", u"1", u"1e999", u"food", tooLarge},
       {u"milk", u"1", u"2", u"food", u"Item exists. Please input a different name."},
   };
-  StoreList(u"list", u"\uFEFF\n0 milk 2 food 2.00\n");  // single spaces: never rewritten
+  StoreList(u"list", u"\uFEFF\n0 milk 2 food 1e999\n");  // single spaces: never rewritten
   OpenList(u"list", [&](Dialog& list) {
+    EXPECT_EQ(Totals(list), "Tax:  too large / Total:  too large");  // 0 × inf
+    Click(list, kIdcWithTax);
+    EXPECT_EQ(Totals(list), "Tax:  too large / Total:  too large");  // inf
     for (const int save : {kIdcItemEditSaveAndExit, kIdcItemEditSaveAndNew}) {
       RunItemEdit(list, kIdcShoppingListAdd, [&](Dialog& edit) {
         for (const auto& c : cases) {
@@ -133,7 +136,7 @@ TEST_F(ShoppingListTest, ItemEditRefusesWhatTheListCannotHoldAndStaysOpen) {
       });
     }
   });
-  EXPECT_EQ(StoredList(u"list"), Utf16Le(u"\uFEFF\n0 milk 2 food 2.00\n0  " + name31 +
+  EXPECT_EQ(StoredList(u"list"), Utf16Le(u"\uFEFF\n0 milk 2 food 1e999\n0  " + name31 +
                                          u"  999  food  999000000000.00\n0  Milk  999  food  "
                                          u"999000000000.00\n"));
 }

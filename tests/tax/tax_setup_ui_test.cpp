@@ -33,7 +33,7 @@ std::string Mode(const Dialog& dialog) {
          (dialog.EditItem(kIdcRateField).IsReadOnly() ? "" : " field");
 }
 
-// Opens on the first state; an empty rate is refused and reads 0 until saved.
+// Opens on the first state; a refused empty rate leaves the setting as the file holds it.
 TEST_F(TaxSetupTest, TheRadioButtonsSwitchModeAnEmptyRateIsRefusedEscapeSavesNothing) {
   EXPECT_FALSE(Run([&](Dialog& dialog) {
     EXPECT_EQ(testing::Shown(dialog, kIdcStateList) + testing::Shown(dialog, kIdcRateField), "AK");
@@ -45,7 +45,7 @@ TEST_F(TaxSetupTest, TheRadioButtonsSwitchModeAnEmptyRateIsRefusedEscapeSavesNot
     testing::TypeInto(dialog, kIdcRateField, u"9");
     testing::PressEscape(dialog);
   }));
-  EXPECT_EQ(Setting(), "S. 0");
+  EXPECT_EQ(Setting(), "S. 8.25");
   EXPECT_EQ(StoredFile(), kTaxFileCustom825);
 }
 
