@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <string>
 #include <string_view>
 
@@ -24,5 +25,12 @@ std::u16string FormatFixed2(double value);
 std::u16string FormatFixed4(double value);
 std::u16string FormatGeneral(double value);
 std::u16string FormatInteger(int value);
+
+// `format(value)`, or "too large" for a value past a double's range (a price
+// too large in a file, a conversion of 1e308): no window shows inf or nan.
+template <class Format>
+std::u16string FormatFinite(double value, Format format) {
+  return std::isfinite(value) ? format(value) : std::u16string(u"too large");
+}
 
 }  // namespace tallyfox

@@ -171,7 +171,7 @@ void CDialogTab5::ConvertCurrencyPair() {
   MessageBoxReporter reporter(this);
   const double rate = ReadExchangeRate(values_.exchangeRateFile, RatePosition(fromIndex_),
                                        RatePosition(toIndex_), reporter);
-  rateText_ = FormatGeneral(rate);
+  rateText_ = FormatFinite(rate, FormatGeneral);
   const bool sameCurrency = fromIndex_ == toIndex_;
   if (sameCurrency) Item(kIdcSetRate).Enable(false);
   Item(kIdcExchangeRateField).Enable(!sameCurrency);

@@ -39,7 +39,8 @@ std::span<const std::u16string_view> CurrencyNames(CurrencyList list);
 // currency has the same rates in both lists. -1 (no selection) stays -1.
 std::int32_t RateFilePosition(CurrencyList list, std::int32_t index);
 
-// The value read from `valueText` times `rate`, as "%.2f".
+// The value read from `valueText` times `rate`, as "%.2f" ("too large" past a
+// double's range).
 std::u16string ConvertCurrency(std::u16string_view valueText, double rate);
 
 // The rate of the first line for the pair of file positions. A pair without

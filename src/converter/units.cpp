@@ -109,7 +109,7 @@ std::u16string ConvertByFactor(ConverterCategory category, std::int32_t fromInde
   if (!table.HoldsPair(fromIndex, toIndex)) return FormatGeneral(0.0);
   const double value = ReadNumber(valueText);
   const FactorCell factor = table.At(fromIndex, toIndex);
-  return FormatGeneral(factor ? value * *factor : value);
+  return FormatFinite(factor ? value * *factor : value, FormatGeneral);
 }
 
 bool IsTemperatureScale(std::int32_t index) { return index >= 0 && index < kTemperatureScales; }
@@ -156,7 +156,8 @@ std::u16string ConvertVolume(std::int32_t fromIndex, std::int32_t toIndex,
 std::u16string ConvertTemperature(std::int32_t fromIndex, std::int32_t toIndex,
                                   std::u16string_view valueText) {
   if (!IsTemperatureScale(fromIndex) || !IsTemperatureScale(toIndex)) return FormatFixed2(0.0);
-  return FormatFixed2(kTemperatureFormulas[fromIndex][toIndex](ReadNumber(valueText)));
+  return FormatFinite(kTemperatureFormulas[fromIndex][toIndex](ReadNumber(valueText)),
+                      FormatFixed2);
 }
 
 }  // namespace tallyfox

@@ -24,11 +24,7 @@ struct Column {
 };
 constexpr Column kColumns[] = {{u"Name", 80}, {u"Qty", 30}, {u"Catalog", 60}, {u"Price", 55}};
 
-// An amount past a double's range (a price too large in the file) has no
-// digits to show.
-std::u16string AmountText(double amount) {
-  return std::isfinite(amount) ? FormatFixed2(amount) : u"too large";
-}
+std::u16string AmountText(double amount) { return FormatFinite(amount, FormatFixed2); }
 
 bool IsTickState(std::uint32_t state) {
   const std::uint32_t tick = state & kRowTickMask;
