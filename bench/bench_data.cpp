@@ -9,8 +9,8 @@
 #include <cstdio>
 #include <stdexcept>
 
-#include "common/numbers.h"
-#include "common/text.h"
+#include "core/common/numbers.h"
+#include "core/common/text.h"
 
 namespace tallyfox::bench {
 namespace {

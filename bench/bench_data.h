@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "common/reporter.h"
+#include "core/common/reporter.h"
 
 namespace tallyfox::bench {
 

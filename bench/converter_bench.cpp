@@ -7,8 +7,8 @@
 #include <filesystem>
 
 #include "bench_data.h"
-#include "converter/exchange_rates.h"
-#include "converter/units.h"
+#include "core/converter/exchange_rates.h"
+#include "core/converter/units.h"
 
 namespace tallyfox::bench {
 namespace {

@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "bench_data.h"
-#include "shoplist/list_lines.h"
-#include "shoplist/list_store.h"
+#include "core/shoplist/list_lines.h"
+#include "core/shoplist/list_store.h"
 
 namespace tallyfox::bench {
 namespace {

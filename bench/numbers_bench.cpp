@@ -7,7 +7,7 @@
 #include <charconv>
 #include <string_view>
 
-#include "common/numbers.h"
+#include "core/common/numbers.h"
 
 namespace tallyfox::bench {
 namespace {

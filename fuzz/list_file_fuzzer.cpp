@@ -11,13 +11,13 @@
 #include <optional>
 #include <vector>
 
-#include "common/numbers.h"
-#include "common/text.h"
+#include "core/common/numbers.h"
+#include "core/common/text.h"
+#include "core/files/file_lines.h"
+#include "core/files/files.h"
+#include "core/shoplist/list_lines.h"
+#include "core/shoplist/list_store.h"
 #include "fuzz_support.h"
-#include "platform/file_lines.h"
-#include "platform/files.h"
-#include "shoplist/list_lines.h"
-#include "shoplist/list_store.h"
 
 namespace tallyfox::fuzz {
 namespace {

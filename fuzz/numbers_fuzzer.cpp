@@ -8,8 +8,8 @@
 #include <cstdlib>
 #include <limits>
 
-#include "common/numbers.h"
-#include "common/text.h"
+#include "core/common/numbers.h"
+#include "core/common/text.h"
 #include "fuzz_support.h"
 
 namespace tallyfox::fuzz {

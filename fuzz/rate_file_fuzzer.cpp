@@ -10,12 +10,12 @@
 #include <string>
 #include <vector>
 
-#include "common/numbers.h"
-#include "common/text.h"
-#include "converter/exchange_rates.h"
+#include "core/common/numbers.h"
+#include "core/common/text.h"
+#include "core/converter/exchange_rates.h"
+#include "core/files/file_lines.h"
+#include "core/files/files.h"
 #include "fuzz_support.h"
-#include "platform/file_lines.h"
-#include "platform/files.h"
 
 namespace tallyfox::fuzz {
 namespace {

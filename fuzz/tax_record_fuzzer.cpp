@@ -7,8 +7,8 @@
 #include <cstring>
 #include <vector>
 
+#include "core/tax/tax_file.h"
 #include "fuzz_support.h"
-#include "tax/tax_file.h"
 
 namespace tallyfox::fuzz {
 namespace {

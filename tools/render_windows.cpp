@@ -12,6 +12,7 @@
 #include <string>
 
 #include "app/main_window.h"
+#include "core/shoplist/list_store.h"
 #include "platform/display.h"
 #include "platform/test_seam.h"
 #include "platform/widgets.h"
@@ -20,7 +21,6 @@
 #include "res/tax_control_ids.h"
 #include "res/tax_setup_ids.h"
 #include "shoplist/add_list_dialog.h"
-#include "shoplist/list_store.h"
 #include "shoplist/shopping_list_dialog.h"
 #include "tax/tax_setup_dialog.h"
 
@@ -176,7 +176,8 @@ int main(int argc, char** argv) {
   std::filesystem::create_directories(out);
   const auto appFolder = MakeAppFolder();
 
-  for (const PageSet& set : {PageSet{"portrait", {480, 640, 0}}, PageSet{"landscape", {640, 480, 90}}}) {
+  for (const PageSet& set :
+       {PageSet{"portrait", {480, 640, 0}}, PageSet{"landscape", {640, 480, 90}}}) {
     RenderMainWindow(set, out, appFolder);
   }
   RenderTaxSetup(out, appFolder);

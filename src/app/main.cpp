@@ -6,9 +6,9 @@
 #include <optional>
 
 #include "app/tallyfox_app.h"
-#include "common/text.h"
+#include "core/common/text.h"
+#include "core/files/files.h"
 #include "platform/display.h"
-#include "platform/files.h"
 #include "platform/modal.h"
 
 namespace {

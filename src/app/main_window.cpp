@@ -1,11 +1,11 @@
 #include "app/main_window.h"
 
+#include "core/tax/tax_file.h"
 #include "platform/display.h"
 #include "platform/modal.h"
 #include "platform/relayout.h"
 #include "res/images.h"
 #include "res/main_ids.h"
-#include "tax/tax_file.h"
 
 namespace tallyfox {
 namespace {

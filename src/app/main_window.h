@@ -9,9 +9,9 @@
 #include "calc/discount_page.h"
 #include "calc/sale_page.h"
 #include "converter/converter_page.h"
+#include "core/program_values.h"
 #include "platform/dialog.h"
 #include "shoplist/shoplist_page.h"
-#include "tax/program_values.h"
 
 namespace tallyfox {
 

@@ -1,9 +1,9 @@
 #include "calc/calculator_page.h"
 
-#include "common/text.h"
+#include "core/common/text.h"
+#include "core/tax/tax_rates.h"
 #include "platform/modal.h"
 #include "res/tax_control_ids.h"
-#include "tax/tax_rates.h"
 #include "tax/tax_setup_dialog.h"
 
 namespace tallyfox {

@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "core/program_values.h"
 #include "platform/dialog.h"
-#include "tax/program_values.h"
 
 namespace tallyfox {
 

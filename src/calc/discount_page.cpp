@@ -1,6 +1,6 @@
 #include "calc/discount_page.h"
 
-#include "calc/discount_prices.h"
+#include "core/calc/discount_prices.h"
 
 namespace tallyfox {
 

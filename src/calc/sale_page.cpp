@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "calc/sale_sums.h"
+#include "core/calc/sale_sums.h"
 
 namespace tallyfox {
 

@@ -1,7 +1,7 @@
 #include "converter/converter_page.h"
 
-#include "common/numbers.h"
 #include "converter/shoe_size_view.h"
+#include "core/common/numbers.h"
 #include "platform/modal.h"
 #include "shoplist/striped_rows.h"
 

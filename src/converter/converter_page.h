@@ -7,11 +7,11 @@
 #include <string>
 #include <string_view>
 
-#include "converter/exchange_rates.h"
-#include "converter/units.h"
+#include "core/converter/exchange_rates.h"
+#include "core/converter/units.h"
+#include "core/program_values.h"
 #include "platform/dialog.h"
 #include "res/converter_ids.h"
-#include "tax/program_values.h"
 
 namespace tallyfox {
 

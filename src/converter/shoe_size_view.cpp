@@ -1,6 +1,6 @@
 #include "converter/shoe_size_view.h"
 
-#include "converter/shoe_sizes.h"
+#include "core/converter/shoe_sizes.h"
 
 namespace tallyfox {
 

@@ -2,7 +2,7 @@
 
 // Puts a shoe-size table into a list view.
 
-#include "converter/units.h"
+#include "core/converter/units.h"
 #include "platform/controls.h"
 
 namespace tallyfox {

@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-#include "common/reporter.h"
+#include "core/common/reporter.h"
 
 namespace tallyfox {
 

@@ -1,6 +1,6 @@
 #include "platform/test_seam.h"
 
-#include "common/text.h"
+#include "core/common/text.h"
 #include "platform/dialog.h"
 #include "platform/widgets.h"
 

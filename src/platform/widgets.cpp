@@ -19,8 +19,8 @@
 #include <QValidator>
 #include <algorithm>
 
-#include "platform/accessible_names.h"
 #include "platform/dialog.h"
+#include "res/accessible_names.h"
 #include "res/images.h"
 
 namespace tallyfox {

@@ -3,12 +3,14 @@
 // The Qt widgets behind dialogs and controls. Only the platform layer (and
 // its test seam) includes this header.
 
+#include <QAbstractTableModel>
 #include <QDialog>
 #include <QIcon>
 #include <QPixmap>
 #include <QString>
 #include <QTabBar>
-#include <QTreeWidget>
+#include <QTreeView>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <span>
@@ -77,18 +79,71 @@ class TabControlWidget : public QWidget {
   QTabBar* tabBar_;
 };
 
+// The rows and columns of a list view. A list may hold many thousand rows, so
+// each row is one string with its cells in it and a few bytes of state;
+// alignment belongs to the column. With no column, one hidden column stays,
+// as a tree view always has one.
+class ListViewModel : public QAbstractTableModel {
+ public:
+  using QAbstractTableModel::QAbstractTableModel;
+
+  int Columns() const { return static_cast<int>(columns_.size()); }
+  // Gives the column's place: the first column of an empty table is 0.
+  int InsertColumn(int index, const QString& heading, Qt::Alignment align);
+  void RemoveColumn(int column);
+  QString Heading(int column) const;
+
+  int Rows() const { return static_cast<int>(rows_.size()); }
+  // Gives the row's place; `tickBox` gives the new row an unticked box.
+  int InsertRow(int index, const QString& text, bool tickBox);
+  void RemoveRow(int row);
+  void Clear();
+  QString Cell(int row, int column) const;
+  void SetCell(int row, int column, const QString& text);
+  bool IsTicked(int row) const;
+  // Also gives the row a tick box if it had none.
+  void SetTick(int row, Qt::CheckState state);
+  // The state a row last told its owner of.
+  std::uint32_t ReportedState(int row) const { return rows_[row].reported; }
+  void SetReportedState(int row, std::uint32_t state);
+
+  int rowCount(const QModelIndex& parent = {}) const override;
+  int columnCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+  bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+  Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+ private:
+  struct Column {
+    QString heading;
+    Qt::Alignment align;
+  };
+  struct Row {
+    QString cells;               // each cell as its length, then its text
+    std::uint16_t reported = 0;  // the row-state bits all fit in 16
+    std::uint8_t tick = kNoTick;
+  };
+  static constexpr std::uint8_t kNoTick = 0xFF;
+
+  std::vector<Column> columns_;
+  std::vector<Row> rows_;
+};
+
 // Report-view list with tick boxes, full-row selection and per-row drawing
 // decided by the owner.
-class ListViewWidget : public QTreeWidget {
+class ListViewWidget : public QTreeView {
  public:
   explicit ListViewWidget(QWidget* parent);
 
+  ListViewModel& Items() const { return *items_; }
   void SetTickBoxes(bool on) { tickBoxes_ = on; }
   bool tickBoxes() const { return tickBoxes_; }
   // Asks the owner for a row's background through the custom-draw stages.
   std::function<Rgb(int row)> rowBackground;
 
  private:
+  ListViewModel* items_;
   bool tickBoxes_ = false;
 };
 

@@ -1,8 +1,8 @@
 #include "shoplist/add_list_dialog.h"
 
+#include "core/shoplist/list_store.h"
 #include "platform/modal.h"
 #include "res/shoplist_ids.h"
-#include "shoplist/list_store.h"
 
 namespace tallyfox {
 

@@ -4,9 +4,9 @@
 
 #include <string>
 
+#include "core/program_values.h"
 #include "platform/dialog.h"
 #include "shoplist/shoplist_state.h"
-#include "tax/program_values.h"
 
 namespace tallyfox {
 

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
-#include "common/numbers.h"
-#include "common/text.h"
+#include "core/common/numbers.h"
+#include "core/common/text.h"
+#include "core/shoplist/list_store.h"
 #include "platform/modal.h"
 #include "res/shoplist_ids.h"
-#include "shoplist/list_store.h"
 #include "shoplist/shopping_list_dialog.h"
 
 namespace tallyfox {

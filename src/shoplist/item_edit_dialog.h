@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
+#include "core/program_values.h"
 #include "platform/dialog.h"
 #include "shoplist/shoplist_state.h"
-#include "tax/program_values.h"
 
 namespace tallyfox {
 

@@ -1,8 +1,8 @@
 #include "shoplist/shoplist_page.h"
 
+#include "core/shoplist/list_store.h"
 #include "platform/modal.h"
 #include "shoplist/add_list_dialog.h"
-#include "shoplist/list_store.h"
 
 namespace tallyfox {
 namespace {

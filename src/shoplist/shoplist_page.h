@@ -5,11 +5,11 @@
 
 #include <memory>
 
+#include "core/program_values.h"
 #include "platform/dialog.h"
 #include "res/shoplist_ids.h"
 #include "shoplist/shoplist_state.h"
 #include "shoplist/shopping_list_dialog.h"
-#include "tax/program_values.h"
 
 namespace tallyfox {
 

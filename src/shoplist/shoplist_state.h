@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "shoplist/list_store.h"
+#include "core/shoplist/list_store.h"
 
 namespace tallyfox {
 

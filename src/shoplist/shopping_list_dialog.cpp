@@ -4,12 +4,12 @@
 #include <optional>
 #include <variant>
 
-#include "common/numbers.h"
-#include "common/text.h"
+#include "core/common/numbers.h"
+#include "core/common/text.h"
+#include "core/tax/tax_rates.h"
 #include "platform/modal.h"
 #include "res/tax_control_ids.h"
 #include "shoplist/striped_rows.h"
-#include "tax/tax_rates.h"
 #include "tax/tax_setup_dialog.h"
 
 namespace tallyfox {

@@ -8,12 +8,12 @@
 #include <string_view>
 #include <vector>
 
+#include "core/program_values.h"
+#include "core/shoplist/list_store.h"
 #include "platform/dialog.h"
 #include "res/shoplist_ids.h"
 #include "shoplist/item_edit_dialog.h"
-#include "shoplist/list_store.h"
 #include "shoplist/shoplist_state.h"
-#include "tax/program_values.h"
 
 namespace tallyfox {
 

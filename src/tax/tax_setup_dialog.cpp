@@ -1,10 +1,10 @@
 #include "tax/tax_setup_dialog.h"
 
-#include "common/text.h"
+#include "core/common/text.h"
+#include "core/tax/tax_file.h"
+#include "core/tax/tax_rates.h"
 #include "platform/modal.h"
 #include "res/tax_setup_ids.h"
-#include "tax/tax_file.h"
-#include "tax/tax_rates.h"
 
 namespace tallyfox {
 namespace {

@@ -3,8 +3,8 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "common/text.h"
 #include "converter/converter_page.h"
+#include "core/common/text.h"
 #include "support/test_files.h"
 #include "support/user_input.h"
 

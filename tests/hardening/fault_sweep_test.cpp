@@ -8,10 +8,10 @@
 #include <functional>
 #include <map>
 
-#include "converter/exchange_rates.h"
-#include "shoplist/list_store.h"
+#include "core/converter/exchange_rates.h"
+#include "core/shoplist/list_store.h"
+#include "core/tax/tax_file.h"
 #include "support/test_files.h"
-#include "tax/tax_file.h"
 
 namespace tallyfox {
 namespace {

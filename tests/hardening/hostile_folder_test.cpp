@@ -8,11 +8,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "common/text.h"
-#include "converter/exchange_rates.h"
-#include "shoplist/list_store.h"
+#include "core/common/text.h"
+#include "core/converter/exchange_rates.h"
+#include "core/shoplist/list_store.h"
+#include "core/tax/tax_file.h"
 #include "support/test_files.h"
-#include "tax/tax_file.h"
 
 namespace tallyfox {
 namespace {

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "common/text.h"
-#include "platform/accessible_names.h"
+#include "core/common/text.h"
+#include "res/accessible_names.h"
 #include "res/converter_ids.h"
 
 namespace tallyfox {

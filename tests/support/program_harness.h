@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "app/main_window.h"
-#include "common/text.h"
+#include "core/common/text.h"
 #include "platform/test_seam.h"
 #include "res/main_ids.h"
 #include "res/shoplist_ids.h"

@@ -13,8 +13,8 @@
 #include <string_view>
 #include <vector>
 
-#include "common/reporter.h"
-#include "platform/file_faults.h"
+#include "core/common/reporter.h"
+#include "core/files/file_faults.h"
 
 namespace tallyfox::testing {
 

@@ -1,0 +1,218 @@
+#include "core/converter/exchange_rates.h"
+
+#include <cmath>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "core/common/numbers.h"
+#include "core/common/text.h"
+#include "core/files/file_lines.h"
+#include "core/files/files.h"
+
+namespace tallyfox {
+namespace {
+
+// The refill list lacks the franc and the mark, which sit here in the
+// start-up list.
+constexpr std::int32_t kFirstDroppedCurrency = 9;
+constexpr std::int32_t kDroppedCurrencies = 2;
+
+constexpr auto kRefillCurrencies = [] {
+  std::array<std::u16string_view, kStartupCurrencies.size() - kDroppedCurrencies> refill{};
+  std::size_t next = 0;
+  for (std::int32_t i = 0; i < static_cast<std::int32_t>(kStartupCurrencies.size()); ++i) {
+    if (i < kFirstDroppedCurrency || i >= kFirstDroppedCurrency + kDroppedCurrencies) {
+      refill[next++] = kStartupCurrencies[static_cast<std::size_t>(i)];
+    }
+  }
+  return refill;
+}();
+
+// Readers of the file have always taken at most nine characters of a rate.
+constexpr std::size_t kMaxRateChars = 9;
+constexpr std::u16string_view kFieldGap = u"  ";
+constexpr char16_t kLineEnd = u'\n';
+// The longest header line the file's readers take, with its LF.
+constexpr std::size_t kMaxHeaderChars = 15;
+
+struct RateLine {
+  std::u16string_view fromField;
+  std::u16string_view toField;
+  std::u16string_view rate;
+
+  bool IsPair(std::int32_t from, std::int32_t to) const {
+    return ReadInteger(fromField) == from && ReadInteger(toField) == to;
+  }
+};
+
+// Nothing for a line of fewer than three fields: it names no rate.
+std::optional<RateLine> ParseRateLine(std::u16string_view line) {
+  std::array<std::u16string_view, 3> fields;
+  if (SplitFirstWords(line, fields) < fields.size()) return std::nullopt;
+  return RateLine{fields[0], fields[1], fields[2]};
+}
+
+std::u16string FormatRateLine(std::u16string_view from, std::u16string_view to,
+                              std::u16string_view rate) {
+  std::u16string line;
+  for (const std::u16string_view field : {from, to, rate}) {
+    line += field;
+    line += kFieldGap;
+  }
+  return line;
+}
+
+// UTF-16LE text, so an even number of bytes, whose header line ends within
+// the length the format allows. Anything else (UTF-8, CR line ends) would read
+// as one long header, and a rewrite would keep none of its lines.
+bool HasRateFileShape(File& file) {
+  const std::optional<std::uint64_t> size = file.Size();
+  std::array<std::byte, 2 * kMaxHeaderChars> start{};
+  const std::optional<std::size_t> count = file.ReadAt(0, start);
+  if (!size || *size % 2 != 0 || !count) return false;
+  for (std::size_t i = 0; i + 1 < *count; i += 2) {
+    if (start[i] == std::byte{kLineEnd} && start[i + 1] == std::byte{0}) return true;
+  }
+  return false;
+}
+
+// Keeps the header line in `header` and hands each line after it to `visit`
+// until it returns false; false when the file cannot be opened or read, or is
+// no rate file.
+template <class Visit>
+bool VisitDataLines(const std::filesystem::path& rateFile, OpenMode mode, std::u16string& header,
+                    Visit visit) {
+  std::optional<File> file = File::Open(rateFile, mode);
+  if (!file || !HasRateFileShape(*file)) return false;
+  Utf16LineReader reader(*file);
+  std::u16string line;
+  reader.ReadLine(header);
+  while (reader.ReadLine(line)) {
+    if (!visit(std::as_const(line))) return true;
+  }
+  return !reader.failed();
+}
+
+struct StorableRate {
+  std::u16string rate;
+  std::u16string reverse;
+};
+
+// A rate whose text and reverse fit their field and read back as a positive
+// number; nothing for any other.
+std::optional<StorableRate> MakeStorableRate(std::u16string_view rateText) {
+  const std::vector<std::u16string_view> words = SplitWords(rateText);
+  if (words.size() != 1 || words[0].size() > kMaxRateChars) return std::nullopt;
+  const double rate = ReadNumber(words[0]);
+  if (!std::isfinite(rate) || rate <= 0) return std::nullopt;
+  std::u16string reverse = FormatFixed4(1 / rate);
+  if (reverse.size() > kMaxRateChars || !(ReadNumber(reverse) > 0)) return std::nullopt;
+  return StorableRate{std::u16string(words[0]), std::move(reverse)};
+}
+
+// Every old line keeps its place and its text but for the pair's own lines;
+// those the file lacks come at the end.
+std::u16string RewriteRateLines(std::u16string_view header,
+                                const std::vector<std::u16string>& lines, std::int32_t from,
+                                std::int32_t to, const StorableRate& rate) {
+  std::u16string text(header);
+  text += kLineEnd;
+  bool hasPair = false;
+  bool hasReverse = from == to;
+  for (const std::u16string& line : lines) {
+    const std::optional<RateLine> parsed = ParseRateLine(line);
+    if (parsed && parsed->IsPair(from, to)) {
+      text += FormatRateLine(parsed->fromField, parsed->toField, rate.rate);
+      hasPair = true;
+    } else if (parsed && parsed->IsPair(to, from)) {
+      text += FormatRateLine(parsed->fromField, parsed->toField, rate.reverse);
+      hasReverse = true;
+    } else {
+      text += line;
+    }
+    text += kLineEnd;
+  }
+  const std::u16string fromText = FormatInteger(from);
+  const std::u16string toText = FormatInteger(to);
+  if (!hasPair) text += FormatRateLine(fromText, toText, rate.rate) + kLineEnd;
+  if (!hasReverse) text += FormatRateLine(toText, fromText, rate.reverse) + kLineEnd;
+  return text;
+}
+
+}  // namespace
+
+std::span<const std::u16string_view> CurrencyNames(CurrencyList list) {
+  if (list == CurrencyList::Refill) return kRefillCurrencies;
+  return kStartupCurrencies;
+}
+
+std::int32_t RateFilePosition(CurrencyList list, std::int32_t index) {
+  if (list == CurrencyList::Refill && index >= kFirstDroppedCurrency) {
+    return index + kDroppedCurrencies;
+  }
+  return index;
+}
+
+std::u16string ConvertCurrency(std::u16string_view valueText, double rate) {
+  return FormatFinite(ReadNumber(valueText) * rate, FormatFixed2);
+}
+
+double ReadExchangeRate(const std::filesystem::path& rateFile, std::int32_t fromIndex,
+                        std::int32_t toIndex, Reporter& reporter) {
+  std::optional<double> rate;
+  std::u16string header;
+  const bool read =
+      VisitDataLines(rateFile, OpenMode::Read, header, [&](const std::u16string& line) {
+        // Most lines are another currency's, as their first number shows: a
+        // keystroke reads the whole file, so they are passed over at once.
+        if (ReadInteger(line) != fromIndex) return true;
+        const std::optional<RateLine> parsed = ParseRateLine(line);
+        if (parsed && parsed->IsPair(fromIndex, toIndex)) rate = ReadNumber(parsed->rate);
+        return !rate;
+      });
+  if (!read) {
+    reporter.Report(u"Failed to open exchange rate file.");
+    return 0.0;
+  }
+  if (rate) return *rate;
+  return fromIndex == toIndex ? 1.0 : 0.0;
+}
+
+bool StoreExchangeRate(const std::filesystem::path& rateFile, std::int32_t fromIndex,
+                       std::int32_t toIndex, std::u16string_view rateText, Reporter& reporter) {
+  const std::optional<StorableRate> rate = MakeStorableRate(rateText);
+  if (!rate) {
+    reporter.Report(kUnstorableRateMessage);
+    return false;
+  }
+  // Opened for updating so that a file the user made read-only stays as it is.
+  std::vector<std::u16string> lines;
+  std::u16string header;
+  const bool read =
+      VisitDataLines(rateFile, OpenMode::ReadUpdate, header, [&](const std::u16string& line) {
+        lines.push_back(line);
+        return true;
+      });
+  if (!read) {
+    reporter.Report(u"Failed to open rate file.");
+    return false;
+  }
+  switch (ReplaceFileText(rateFile, RewriteRateLines(header, lines, fromIndex, toIndex, *rate))) {
+    case Replaced::Yes:
+      return true;
+    case Replaced::NoScratchFile:
+      reporter.Report(u"Failed to create tmp file.");
+      return false;
+    case Replaced::No:
+      reporter.Report(u"Failed to update exchange rate file");
+      return false;
+    case Replaced::NoScratchLeftOver:
+      reporter.Report(u"Failed to update exchange rate file");
+      reporter.Report(u"Failed to delete temp file");
+      return false;
+  }
+  return false;
+}
+
+}  // namespace tallyfox

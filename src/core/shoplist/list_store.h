@@ -1,0 +1,68 @@
+#pragma once
+
+// The shopping lists: one UTF-16LE file NAME.csv per list in the application
+// folder, a header line holding the byte-order mark, then one line per item.
+// A first line of fewer than five words is a header too, kept as it is.
+// Nothing is kept between calls; every call opens and closes its files, and a
+// change reported as made is on the disk.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/common/reporter.h"
+
+namespace tallyfox {
+
+struct ListItem {
+  bool checked = false;
+  std::u16string name, qty, catalog, price;
+};
+
+struct ListContents {
+  std::vector<ListItem> items;
+  double subtotal = 0;
+};
+
+class ListStore {
+ public:
+  ListStore(std::filesystem::path appFolder, Reporter& reporter);
+
+  // In the order the folder lists its files; a temp.csv that an earlier
+  // version left behind is the list "temp" like any other.
+  std::vector<std::u16string> ListLists() const;
+  // Letter case counts.
+  bool ListExists(std::u16string_view name) const;
+  // Never replaces a file: fails when the name is taken (on a file system
+  // that ignores case, in any case) or is not a safe file-name stem.
+  bool CreateList(std::u16string_view name);
+  bool DeleteList(std::u16string_view name);
+  std::optional<ListContents> ReadItems(std::u16string_view name);
+  // Written unticked. On any failure the file keeps the length it had.
+  bool AppendItem(std::u16string_view name, const ListItem& item);
+
+  // Rewrites; subtotal is the caller's, adjusted on success. The list file
+  // is replaced in one step by a complete new file, or left as it was with
+  // "Failed to update shopping list file" (a list that is a link or read-only
+  // is left as it is). Refuses, with the message, a file where a tick's place
+  // holds a longer word; a position or item it cannot change, without one.
+  bool RewriteChecks(std::u16string_view name, const std::vector<int>& tickedPositions,
+                     double& subtotal);  // 1-based, ascending
+  bool RewriteDelete(std::u16string_view name, int position, double& subtotal);  // 0-based
+  bool RewriteUpdate(std::u16string_view name, int position, int newQty, double newPrice,
+                     double oldPrice, double& subtotal);
+
+  // The list's file, or nothing for a name that no file in the folder can have.
+  std::optional<std::filesystem::path> ListPath(std::u16string_view name) const;
+
+ private:
+  template <class Change>
+  bool Rewrite(std::u16string_view name, double& subtotal, Change change);
+
+  std::filesystem::path appFolder_;
+  Reporter& reporter_;
+};
+
+}  // namespace tallyfox
