@@ -141,7 +141,7 @@ void RewriteBesideFloor(benchmark::State& state, const StoredList& list, Rewrite
   double floorSeconds = 0;
   for (auto _ : state) {
     const auto start = std::chrono::steady_clock::now();
-    CheckDone(state, rewrite());
+    CheckDone(state, static_cast<bool>(rewrite()));
     state.SetIterationTime(SecondsSince(start));
     const auto floorStart = std::chrono::steady_clock::now();
     CheckDone(state, ReplaceWithBytes(list, false));

@@ -22,28 +22,26 @@
 namespace tallyfox::bench {
 namespace {
 
-void Click(const Dialog &dialog, int id) {
-  QTest::mouseClick(static_cast<QAbstractButton *>(dialog.Item(id).widget()),
-                    Qt::LeftButton);
+void Click(const Dialog& dialog, int id) {
+  QTest::mouseClick(static_cast<QAbstractButton*>(dialog.Item(id).widget()), Qt::LeftButton);
 }
 
 // Lets the window paint what changed, as it would before the user sees it.
 void Paint() { QCoreApplication::processEvents(); }
 
-void CheckScript(benchmark::State &state, const UiScript &script) {
+void CheckScript(benchmark::State& state, const UiScript& script) {
   const std::vector<std::string> failures = script.Failures();
-  if (!failures.empty())
-    state.SkipWithError(failures.front().c_str());
+  if (!failures.empty()) state.SkipWithError(failures.front().c_str());
 }
 
-ProgramValues ValuesIn(const std::filesystem::path &folder) {
+ProgramValues ValuesIn(const std::filesystem::path& folder) {
   ProgramValues values;
   values.appFolder = folder;
   values.taxSetting.stateCode = u"CA";
   return values;
 }
 
-void FillSaleRows(CDialogTab2 &page) {
+void FillSaleRows(CDialogTab2& page) {
   for (std::size_t row = 0; row < kSalePriceIds.size(); ++row) {
     const int index = static_cast<int>(row);
     page.SetItemText(kSalePriceIds[row], FormatFixed2(10.99 + index));
@@ -53,12 +51,12 @@ void FillSaleRows(CDialogTab2 &page) {
 }
 
 // Sixteen filled rows, tax on: every click computes and shows every result.
-void BM_SaleCalc(benchmark::State &state) {
+void BM_SaleCalc(benchmark::State& state) {
   const ScratchFolder folder;
   ProgramValues values = ValuesIn(folder.path());
   UiScript script;
   CDialogTab2 page(values);
-  script.ExpectDialog(kIddMainPortrait, [&](Dialog &host) {
+  script.ExpectDialog(kIddMainPortrait, [&](Dialog& host) {
     page.Create(host.Item(kIdcTabControl));
     page.ShowWindow(true);
     FillSaleRows(page);
@@ -68,8 +66,7 @@ void BM_SaleCalc(benchmark::State &state) {
       Click(page, kIdcSaleCalc);
       Paint();
     }
-    if (page.ItemText(kIdcSaleTotal).empty())
-      state.SkipWithError("Calc showed no total");
+    if (page.ItemText(kIdcSaleTotal).empty()) state.SkipWithError("Calc showed no total");
     page.DestroyWindow();
     host.EndDialog(kIdOk);
   });
@@ -78,22 +75,21 @@ void BM_SaleCalc(benchmark::State &state) {
 }
 
 // From the start of the modal run to the first paint of the filled table.
-void BM_OpenShoppingList(benchmark::State &state) {
+void BM_OpenShoppingList(benchmark::State& state) {
   const ScratchFolder folder;
   WriteBytes(folder.path() / "groceries.csv",
              Utf16LeBytes(ListFileText(static_cast<int>(state.range(0)))));
   ProgramValues values = ValuesIn(folder.path());
-  ShoplistState shoplist{u"groceries", folder.path() / "groceries.csv", {}};
+  ShoplistState shoplist{u"groceries", {}};
   UiScript script;
   for (auto _ : state) {
     CDlgShopList dialog(values, shoplist);
     std::chrono::duration<double> opening{};
     const auto start = std::chrono::steady_clock::now();
-    script.ExpectDialog(kIddShoppingListPortrait, [&](Dialog &shown) {
+    script.ExpectDialog(kIddShoppingListPortrait, [&](Dialog& shown) {
       Paint();
       opening = std::chrono::steady_clock::now() - start;
-      if (shown.ListViewItem(kIdcShoppingListTable).ItemCount() !=
-          state.range(0)) {
+      if (shown.ListViewItem(kIdcShoppingListTable).ItemCount() != state.range(0)) {
         state.SkipWithError("the table is not filled");
       }
       shown.EndDialog(kIdOk);
@@ -105,10 +101,7 @@ void BM_OpenShoppingList(benchmark::State &state) {
 }
 
 BENCHMARK(BM_SaleCalc)->Unit(benchmark::kMicrosecond)->UseRealTime();
-BENCHMARK(BM_OpenShoppingList)
-    ->Arg(10'000)
-    ->Unit(benchmark::kMillisecond)
-    ->UseManualTime();
+BENCHMARK(BM_OpenShoppingList)->Arg(10'000)->Unit(benchmark::kMillisecond)->UseManualTime();
 
-} // namespace
-} // namespace tallyfox::bench
+}  // namespace
+}  // namespace tallyfox::bench

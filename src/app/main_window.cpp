@@ -91,8 +91,8 @@ void CTallyfoxDlg::CreatePages() {
   for (int tab : {kDiscountTab, kSaleTab, 2, 3, 4}) PageAt(tab).Create(tabs);
 }
 
-// Every page fills the tab control below its strip; like the handheld we
-// keep the full height, so the page's last 18 pixels fall outside and are cut.
+// Every page fills the tab control below its strip at the page's full
+// height, so the page's last 18 pixels fall outside and are cut.
 void CTallyfoxDlg::PlacePages() {
   const PixelRect client = TabItem(kIdcTabControl).ClientRect();
   for (int tab = 0; tab < static_cast<int>(kTabCaptions.size()); ++tab) {

@@ -1,17 +1,9 @@
 #include "calc/calculator_page.h"
 
-#include "core/common/text.h"
-#include "core/tax/tax_rates.h"
 #include "platform/modal.h"
 #include "res/tax_control_ids.h"
-#include "tax/tax_setup_dialog.h"
 
 namespace tallyfox {
-namespace {
-
-constexpr std::u16string_view kSetTaxFirst = u"Set your local sales tax firstly.";
-
-}  // namespace
 
 const MessageEntry<CalculatorPage> CalculatorPage::kMessageMap[] = {
     {kIdcWithTax, Notify::Clicked, &CalculatorPage::OnWithTaxClicked},
@@ -19,14 +11,12 @@ const MessageEntry<CalculatorPage> CalculatorPage::kMessageMap[] = {
 };
 
 CalculatorPage::CalculatorPage(ProgramValues& values, int templateNumber, int firstPriceId)
-    : Dialog(templateNumber), values_(values), firstPriceId_(firstPriceId) {}
+    : Dialog(templateNumber), firstPriceId_(firstPriceId), taxControls_(*this, values) {}
 
 bool CalculatorPage::Route(Notification& notification) {
   return RouteThrough<CalculatorPage>(kMessageMap, *this, notification) ||
          Dialog::Route(notification);
 }
-
-void CalculatorPage::ShowStateCode() { SetItemText(kIdcStateButton, values_.taxSetting.stateCode); }
 
 void CalculatorPage::FocusFirstPrice() {
   Edit& price = EditItem(firstPriceId_);
@@ -35,46 +25,21 @@ void CalculatorPage::FocusFirstPrice() {
 }
 
 void CalculatorPage::InitTaxControls() {
-  EnableFood(CheckBoxItem(kIdcWithTax).IsChecked());
-  ShowStateCode();
+  taxControls_.EnableFood(CheckBoxItem(kIdcWithTax).IsChecked());
+  taxControls_.ShowStateCode();
 }
 
-void CalculatorPage::EnableFood(bool enable) {
-  CheckBox& food = CheckBoxItem(kIdcFood);
-  if (!enable) food.SetChecked(false);
-  food.Enable(enable);
-}
-
-std::u16string CalculatorPage::ShownStateCode() const {
-  return std::u16string(Left(ItemText(kIdcStateButton), kStateCodeMaxChars));
-}
-
-// The box has toggled already; without a state it cannot stay ticked.
+// The box has toggled already.
 void CalculatorPage::OnWithTaxClicked() {
-  CheckBox& withTax = CheckBoxItem(kIdcWithTax);
-  if (ShownStateCode() == kNoStateCode) {
-    MessageBox(this, kSetTaxFirst);
-    withTax.SetChecked(false);
-    return;
+  if (taxControls_.AcceptWithTaxClick()) {
+    taxControls_.EnableFood(CheckBoxItem(kIdcWithTax).IsChecked());
   }
-  EnableFood(withTax.IsChecked());
-}
-
-// Choosing a state means the user wants tax; "Food" keeps its tick.
-void CalculatorPage::OnStateButtonClicked() {
-  if (!RunTaxSetup(values_)) return;
-  ShowStateCode();
-  if (values_.taxSetting.stateCode == kNoStateCode) return;
-  CheckBoxItem(kIdcWithTax).SetChecked(true);
-  CheckBoxItem(kIdcFood).Enable(true);
 }
 
 std::optional<double> CalculatorPage::RateForCalc() {
-  const TaxRate rate =
-      TaxRateInForce(CheckBoxItem(kIdcWithTax).IsChecked(), ShownStateCode(),
-                     CheckBoxItem(kIdcFood).IsChecked(), values_.taxSetting.customRateText);
+  const TaxRate rate = taxControls_.Rate();
   if (const double* value = std::get_if<double>(&rate)) return *value;
-  MessageBox(this, kSetTaxFirst);
+  taxControls_.TellSetTaxFirst();
   return std::nullopt;
 }
 

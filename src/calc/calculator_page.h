@@ -8,6 +8,7 @@
 
 #include "core/program_values.h"
 #include "platform/dialog.h"
+#include "tax/tax_controls.h"
 
 namespace tallyfox {
 
@@ -16,7 +17,7 @@ class CalculatorPage : public Dialog {
   CalculatorPage(ProgramValues& values, int templateNumber, int firstPriceId);
 
   // The state button shows the state code in force.
-  void ShowStateCode();
+  void ShowStateCode() { taxControls_.ShowStateCode(); }
   // Focus to the first price box, its text selected.
   void FocusFirstPrice();
 
@@ -33,19 +34,14 @@ class CalculatorPage : public Dialog {
 
   bool Route(Notification& notification) override;
 
-  ProgramValues& values_;
-
  private:
   void OnWithTaxClicked();
-  void OnStateButtonClicked();
-  // A disabled "Food" is also clear: food counts only with tax.
-  void EnableFood(bool enable);
-  // The code as the state button shows it, which is what the page computes with.
-  std::u16string ShownStateCode() const;
+  void OnStateButtonClicked() { taxControls_.ChooseState(); }
 
   static const MessageEntry<CalculatorPage> kMessageMap[];
 
   int firstPriceId_;
+  TaxControls taxControls_;
 };
 
 }  // namespace tallyfox

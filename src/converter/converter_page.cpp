@@ -3,7 +3,7 @@
 #include "converter/shoe_size_view.h"
 #include "core/common/numbers.h"
 #include "platform/modal.h"
-#include "shoplist/striped_rows.h"
+#include "platform/striped_rows.h"
 
 namespace tallyfox {
 namespace {

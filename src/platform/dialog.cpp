@@ -130,8 +130,7 @@ void Dialog::InitWindow() {
   }
 }
 
-// The handheld showed every top-level window on the whole screen; here a
-// window takes the room its controls need, and the whole screen only when
+// A window takes the room its controls need, and the whole screen only when
 // that is more than the screen has.
 void Dialog::FitTopLevelWindow() {
   QRect needed(0, 0, widget_->width(), widget_->height());

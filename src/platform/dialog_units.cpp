@@ -8,7 +8,8 @@
 namespace tallyfox {
 namespace {
 
-// Rounds half away from zero, as the handheld's MulDiv did.
+// Rounds half away from zero, so that the templates' dialog units give the
+// same pixels in every window.
 int MulDiv(int value, int numerator, int denominator) {
   const long long product = static_cast<long long>(value) * numerator;
   const long long half = denominator / 2;
@@ -27,7 +28,7 @@ BaseUnits BaseUnitsOf(const QFont& font) {
 
 QFont DialogFont(const DialogTemplate& dialogTemplate) {
   QFont font = QApplication::font();
-  if (dialogTemplate.fontName != u"MS Shell Dlg") {
+  if (dialogTemplate.fontName != kSystemDialogFont) {
     font.setFamily(QString::fromStdU16String(std::u16string(dialogTemplate.fontName)));
   }
   font.setPointSize(dialogTemplate.pointSize);

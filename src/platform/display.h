@@ -1,7 +1,7 @@
 #pragma once
 
-// What the device tells about itself: display orientation, screen size and
-// where the running executable is.
+// What the system tells about the screen and the program: display
+// orientation, screen size and where the running executable is.
 
 #include <filesystem>
 

@@ -9,8 +9,8 @@
 
 namespace tallyfox {
 
-// The top-level windows in their modal runs, innermost last. Like the
-// window manager's own list, this belongs to the device, not to the program.
+// The top-level windows in their modal runs, innermost last: one list for the
+// process, as the window manager keeps one for the screen.
 std::vector<Dialog*>& ActiveStack() {
   static std::vector<Dialog*> stack;
   return stack;

@@ -14,7 +14,7 @@ enum class Notify {
   CustomDraw,   // list view: a drawing stage is about to run
 };
 
-// List-view row states, as the handheld's list view reports them.
+// List-view row states, as a list view reports them to its window.
 inline constexpr std::uint32_t kRowFocused = 0x0001;
 inline constexpr std::uint32_t kRowSelected = 0x0002;
 inline constexpr std::uint32_t kRowTickMask = 0xF000;

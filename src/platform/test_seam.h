@@ -1,6 +1,6 @@
 #pragma once
 
-// The one object a test installs to stand in for the user and the device:
+// The one object a test installs to stand in for the user and the screen:
 // it answers message boxes and drives modal runs from a script of
 // expectations, in order, and sets the display and the executable's path.
 // For tests (and the picture renderer) only.

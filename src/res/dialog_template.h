@@ -83,12 +83,15 @@ enum DialogStyle : std::uint32_t {
   kDialogCaptionOk = 1u << 2,  // the caption carries the OK button
 };
 
+// The name a template gives the system's own dialog font.
+inline constexpr std::u16string_view kSystemDialogFont = u"MS Shell Dlg";
+
 struct DialogTemplate {
   int number = 0;
   int cx = 0;  // size in dialog units
   int cy = 0;
   std::u16string_view caption;
-  std::u16string_view fontName = u"MS Shell Dlg";
+  std::u16string_view fontName = kSystemDialogFont;
   int pointSize = 8;
   std::uint32_t style = kDialogPopup;
   std::span<const ItemTemplate> items;

@@ -8,15 +8,9 @@
 #include "core/shoplist/list_store.h"
 #include "platform/modal.h"
 #include "res/shoplist_ids.h"
-#include "shoplist/shopping_list_dialog.h"
 
 namespace tallyfox {
 namespace {
-
-// What one field of a list file can hold.
-constexpr std::size_t kMaxNameLength = 31;
-constexpr std::size_t kMaxQuantityDigits = 3;
-constexpr std::size_t kMaxPriceLength = 15;
 
 // A stored quantity of 0 (or no number) gives no unit price: the box stays
 // empty, so that saving asks for one instead of storing a made-up price.
@@ -26,8 +20,6 @@ std::u16string UnitPriceText(const ListItem& item) {
   const double unitPrice = ReadNumber(item.price) / quantity;
   return std::isfinite(unitPrice) ? FormatFixed2(unitPrice) : std::u16string();
 }
-
-bool HasSpace(std::u16string_view text) { return std::ranges::any_of(text, IsSpace); }
 
 // The room a quantity takes in the file: one being changed is written back as
 // a number (0007 as 7), while a new one is stored as typed.
@@ -43,7 +35,7 @@ const MessageEntry<CDlgItemEdit> CDlgItemEdit::kMessageMap[] = {
     {kIdcItemEditSaveAndNew, Notify::Clicked, &CDlgItemEdit::OnSaveAndNew},
 };
 
-CDlgItemEdit::CDlgItemEdit(ProgramValues& values, ShoplistState& state, CDlgShopList& owner)
+CDlgItemEdit::CDlgItemEdit(ProgramValues& values, ShoplistState& state, ItemEditOwner& owner)
     : Dialog(kIddItemEdit), values_(values), state_(state), owner_(owner) {}
 
 bool CDlgItemEdit::Route(Notification& notification) {
@@ -136,11 +128,11 @@ bool CDlgItemEdit::ReadFields() {
     Refuse(u"Please input the item name without spaces.", kIdcItemEditName);
     return false;
   }
-  if (mode_ == Mode::NewItem && item.name.size() > kMaxNameLength) {
+  if (mode_ == Mode::NewItem && item.name.size() > kMaxItemNameLength) {
     Refuse(u"Please input an item name of at most 31 characters.", kIdcItemEditName);
     return false;
   }
-  if (StoredQuantityLength(item.qty, mode_ == Mode::Change) > kMaxQuantityDigits) {
+  if (StoredQuantityLength(item.qty, mode_ == Mode::Change) > kMaxQuantityLength) {
     Refuse(u"Please input a quantity of at most 3 digits.", kIdcItemEditQty);
     return false;
   }
@@ -151,7 +143,7 @@ bool CDlgItemEdit::ReadFields() {
 bool CDlgItemEdit::TakeLinePrice() {
   const double linePrice = ReadNumber(quantityText_) * ReadNumber(unitPriceText_);
   std::u16string text = FormatFixed2(linePrice);
-  if (!std::isfinite(linePrice) || text.size() > kMaxPriceLength) {
+  if (!std::isfinite(linePrice) || text.size() > kMaxLinePriceLength) {
     Refuse(u"The price is too large. Please input a smaller unit price.", kIdcItemEditUnitPrice);
     return false;
   }
@@ -179,7 +171,7 @@ void CDlgItemEdit::OnSaveAndExit() {
   if (!ReadFields() || !TakeLinePrice()) return;
   if (mode_ == Mode::NewItem) {
     if (!NameIsNew() || !AppendToList()) return;
-    owner_.AddToSubtotal(ReadNumber(state_.currentItem.price));
+    owner_.ItemAppended(state_.currentItem);
   }
   savedReport_ = true;
   ClearForm();
@@ -189,9 +181,7 @@ void CDlgItemEdit::OnSaveAndExit() {
 void CDlgItemEdit::OnSaveAndNew() {
   if (!ReadFields() || !NameIsNew() || !TakeLinePrice() || !AppendToList()) return;
   savedReport_ = false;
-  owner_.AppendRow(state_.currentItem);
-  owner_.AddToSubtotal(ReadNumber(state_.currentItem.price));
-  owner_.ShowTotals();
+  owner_.ItemAppended(state_.currentItem);
   ClearForm();
 }
 

@@ -13,13 +13,23 @@
 
 namespace tallyfox {
 
-class CDlgShopList;
+// What Item Edit needs of the window it runs over: the names it already shows
+// (a new item may not take one), and word of each item as it is appended to
+// the list's file.
+class ItemEditOwner {
+ public:
+  virtual bool HasItemNamed(std::u16string_view name) const = 0;
+  virtual void ItemAppended(const ListItem& item) = 0;
+
+ protected:
+  ~ItemEditOwner() = default;
+};
 
 class CDlgItemEdit : public Dialog {
  public:
   enum class Mode { NewItem, Change };
 
-  CDlgItemEdit(ProgramValues& values, ShoplistState& state, CDlgShopList& owner);
+  CDlgItemEdit(ProgramValues& values, ShoplistState& state, ItemEditOwner& owner);
 
   // Set by the owner before each run.
   void SetMode(Mode mode) { mode_ = mode; }
@@ -50,7 +60,7 @@ class CDlgItemEdit : public Dialog {
 
   ProgramValues& values_;
   ShoplistState& state_;
-  CDlgShopList& owner_;
+  ItemEditOwner& owner_;
   Mode mode_ = Mode::NewItem;
   bool savedReport_ = false;
   std::u16string quantityText_;

@@ -63,8 +63,7 @@ void CDialogTab4::OnDelete() {
   ListBox& lists = ListBoxItem(kIdcShoplistListBox);
   const int selected = lists.CurSel();
   if (selected < 0) return;
-  if (MessageBox(this, u"Are you sure you want to delete selected item?", MessageButtons::YesNo) !=
-      MessageResult::Yes) {
+  if (MessageBox(this, kAskDelete, MessageButtons::YesNo) != MessageResult::Yes) {
     return;
   }
   MessageBoxReporter reporter(this);
@@ -81,11 +80,7 @@ void CDialogTab4::OpenSelectedList(bool viewOnly) {
   const ListBox& lists = ListBoxItem(kIdcShoplistListBox);
   const int selected = lists.CurSel();
   if (selected < 0) return;
-  MessageBoxReporter reporter(this);
   state_.currentListName = lists.TextAt(selected);
-  state_.currentListPath = ListStore(values_.appFolder, reporter)
-                               .ListPath(state_.currentListName)
-                               .value_or(std::filesystem::path());
   shopList_->SetViewOnly(viewOnly);
   shopList_->DoModal();
 }

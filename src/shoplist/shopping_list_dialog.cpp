@@ -8,14 +8,13 @@
 #include "core/common/text.h"
 #include "core/tax/tax_rates.h"
 #include "platform/modal.h"
+#include "platform/striped_rows.h"
 #include "res/tax_control_ids.h"
-#include "shoplist/striped_rows.h"
 #include "tax/tax_setup_dialog.h"
 
 namespace tallyfox {
 namespace {
 
-constexpr std::u16string_view kAskDelete = u"Are you sure you want to delete selected item?";
 constexpr std::u16string_view kSelectItem = u"Please select an item.";
 
 struct Column {
@@ -49,7 +48,11 @@ const MessageEntry<CDlgShopList> CDlgShopList::kMessageMap[] = {
 };
 
 CDlgShopList::CDlgShopList(ProgramValues& values, ShoplistState& state, int templateNumber)
-    : Dialog(templateNumber), values_(values), state_(state), itemEdit_(values, state, *this) {}
+    : Dialog(templateNumber),
+      values_(values),
+      state_(state),
+      itemEdit_(values, state, *this),
+      taxControls_(*this, values) {}
 
 bool CDlgShopList::Route(Notification& notification) {
   return RouteThrough<CDlgShopList>(kMessageMap, *this, notification) ||
@@ -60,7 +63,7 @@ bool CDlgShopList::OnInitDialog() {
   Dialog::OnInitDialog();
   ticksChanged_ = false;
   subtotal_ = 0;
-  ShowStateCode();
+  taxControls_.ShowStateCode();
   SetItemText(kIdcShoppingListTitle, state_.currentListName);
   SetUpTable();
   LoadItems();
@@ -92,24 +95,12 @@ void CDlgShopList::LoadItems() {
   ShowTotals();
 }
 
-void CDlgShopList::ShowStateCode() {
-  const std::u16string& code = values_.taxSetting.stateCode;
-  SetItemText(kIdcStateButton, code.empty() ? kNoStateCode : std::u16string_view(code));
-}
-
-std::u16string CDlgShopList::StateText() const {
-  return std::u16string(Left(ItemText(kIdcStateButton), kStateCodeMaxChars));
-}
-
 // With no state chosen there is no rate: "With tax" is cleared and the tax
 // is 0, so no tax from an earlier state stays on show.
 double CDlgShopList::RateInForce() {
-  CheckBox& withTax = CheckBoxItem(kIdcWithTax);
-  if (!withTax.IsChecked()) return 0;
-  const TaxRate rate = LookupTaxRate(StateText(), CheckBoxItem(kIdcFood).IsChecked(),
-                                     values_.taxSetting.customRateText);
+  const TaxRate rate = taxControls_.Rate();
   if (const double* value = std::get_if<double>(&rate)) return *value;
-  withTax.SetChecked(false);
+  CheckBoxItem(kIdcWithTax).SetChecked(false);
   return 0;
 }
 
@@ -172,12 +163,14 @@ void CDlgShopList::OnDrawRows(Notification& notification) { DrawStripedRows(noti
 void CDlgShopList::OnAdd() {
   itemEdit_.SetMode(CDlgItemEdit::Mode::NewItem);
   if (itemEdit_.DoModal() != kIdOk) return;
-  if (itemEdit_.savedReport()) {
-    AppendRow(state_.currentItem);
-    itemEdit_.ClearSavedReport();
-    ShowTotals();
-  }
+  itemEdit_.ClearSavedReport();
   EnableRowButtons(false);
+}
+
+void CDlgShopList::ItemAppended(const ListItem& item) {
+  AppendRow(item);
+  subtotal_ += ReadNumber(item.price);
+  ShowTotals();
 }
 
 // A row whose line could not be removed stays, so that rows and lines keep
@@ -192,7 +185,9 @@ void CDlgShopList::OnDelete() {
   MessageBoxReporter reporter(this);
   ListStore store = Store(reporter);
   for (auto row = selected.rbegin(); row != selected.rend(); ++row) {
-    if (store.RewriteDelete(state_.currentListName, *row, subtotal_)) {
+    if (const std::optional<double> subtotal =
+            store.RewriteDelete(state_.currentListName, *row, subtotal_)) {
+      subtotal_ = *subtotal;
       Table().DeleteItem(*row);
       ShowTotals();
     }
@@ -221,11 +216,13 @@ void CDlgShopList::OnChangeItem() {
   const int newQty = ReadInteger(state_.currentItem.qty);
   const double newPrice = ReadNumber(state_.currentItem.price);
   MessageBoxReporter reporter(this);
-  if (!Store(reporter).RewriteUpdate(state_.currentListName, row, newQty, newPrice, oldPrice,
-                                     subtotal_)) {
+  const std::optional<double> subtotal = Store(reporter).RewriteUpdate(
+      state_.currentListName, row, newQty, newPrice, oldPrice, subtotal_);
+  if (!subtotal) {
     MessageBox(this, u"Failed to update item to file.");
     return;
   }
+  subtotal_ = *subtotal;
   ListItem stored = state_.currentItem;
   stored.qty = FormatInteger(newQty);  // as the file now holds it: 007 is stored as 7
   SetRowTexts(row, stored);
@@ -234,19 +231,11 @@ void CDlgShopList::OnChangeItem() {
 }
 
 void CDlgShopList::OnStateButton() {
-  if (!RunTaxSetup(values_)) return;
-  ShowStateCode();
-  CheckBoxItem(kIdcWithTax).SetChecked(true);
-  ShowTotals();
+  if (taxControls_.ChooseState()) ShowTotals();
 }
 
 void CDlgShopList::OnWithTax() {
-  if (StateText() == kNoStateCode) {
-    MessageBox(this, u"Set your local sales tax firstly.");
-    CheckBoxItem(kIdcWithTax).SetChecked(false);
-    return;
-  }
-  ShowTotals();
+  if (taxControls_.AcceptWithTaxClick()) ShowTotals();
 }
 
 void CDlgShopList::SaveTicks() {
@@ -255,7 +244,9 @@ void CDlgShopList::SaveTicks() {
   // cancel mode here again.
   ticksChanged_ = false;
   MessageBoxReporter reporter(this);
-  if (Store(reporter).RewriteChecks(state_.currentListName, TickedPositions(), subtotal_)) {
+  if (const std::optional<double> subtotal =
+          Store(reporter).RewriteChecks(state_.currentListName, TickedPositions(), subtotal_)) {
+    subtotal_ = *subtotal;
     ShowTotals();
   }
 }

@@ -14,10 +14,11 @@
 #include "res/shoplist_ids.h"
 #include "shoplist/item_edit_dialog.h"
 #include "shoplist/shoplist_state.h"
+#include "tax/tax_controls.h"
 
 namespace tallyfox {
 
-class CDlgShopList : public Dialog {
+class CDlgShopList : public Dialog, public ItemEditOwner {
  public:
   CDlgShopList(ProgramValues& values, ShoplistState& state,
                int templateNumber = kIddShoppingListPortrait);
@@ -25,11 +26,9 @@ class CDlgShopList : public Dialog {
   // Set before each run: "View" opens the list for ticking only.
   void SetViewOnly(bool viewOnly) { viewOnly_ = viewOnly; }
 
-  // For the Item Edit dialog, which saves items while it runs.
-  bool HasItemNamed(std::u16string_view name) const;
-  void AppendRow(const ListItem& item);
-  void AddToSubtotal(double price) { subtotal_ += price; }
-  void ShowTotals();
+  // For the Item Edit dialog, which appends items while it runs.
+  bool HasItemNamed(std::u16string_view name) const override;
+  void ItemAppended(const ListItem& item) override;
 
  protected:
   bool OnInitDialog() override;
@@ -48,9 +47,9 @@ class CDlgShopList : public Dialog {
   void OnDrawRows(Notification& notification);
 
   void SetUpTable();
+  void AppendRow(const ListItem& item);
+  void ShowTotals();
   void LoadItems();
-  void ShowStateCode();
-  std::u16string StateText() const;
   double RateInForce();
   void SetRowTexts(int row, const ListItem& item);
   ListItem RowItem(int row) const;
@@ -65,6 +64,7 @@ class CDlgShopList : public Dialog {
   ProgramValues& values_;
   ShoplistState& state_;
   CDlgItemEdit itemEdit_;
+  TaxControls taxControls_;
   bool viewOnly_ = false;
   double subtotal_ = 0;
   bool ticksChanged_ = false;

@@ -60,10 +60,9 @@ bool Append(Folder f, Reporter& r) {
   return ListStore(f, r).AppendItem(u"list", {false, u"jam", u"1", u"food", u"3.00"});
 }
 bool Rewrite(Folder f, Reporter& r) {
-  double subtotal = 8.75;
-  const bool done = ListStore(f, r).RewriteDelete(u"list", 1, subtotal);
-  EXPECT_EQ(subtotal, done ? 6.5 : 8.75);
-  return done;
+  const std::optional<double> subtotal = ListStore(f, r).RewriteDelete(u"list", 1, 8.75);
+  EXPECT_EQ(subtotal.value_or(6.5), 6.5);
+  return subtotal.has_value();
 }
 TaxSetting taxRead;
 bool ReadTax(Folder f, Reporter& r) { return ReadTaxFile(f, taxRead, r); }

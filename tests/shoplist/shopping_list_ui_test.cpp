@@ -3,8 +3,8 @@
 #include <random>
 #include <string>
 
+#include "platform/striped_rows.h"
 #include "res/tax_setup_ids.h"
-#include "shoplist/striped_rows.h"
 #include "support/program_harness.h"
 
 namespace tallyfox {

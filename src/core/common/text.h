@@ -11,6 +11,13 @@ namespace tallyfox {
 // White space as the C locale's isspace() knows it: space, \t, \n, \v, \f, \r.
 constexpr bool IsSpace(char16_t c) { return c == u' ' || (c >= u'\t' && c <= u'\r'); }
 
+constexpr bool HasSpace(std::u16string_view text) {
+  for (const char16_t c : text) {
+    if (IsSpace(c)) return true;
+  }
+  return false;
+}
+
 constexpr char16_t kReplacementCharacter = u'\uFFFD';
 
 // Unpaired surrogates become U+FFFD.

@@ -198,20 +198,15 @@ bool StoreExchangeRate(const std::filesystem::path& rateFile, std::int32_t fromI
     reporter.Report(u"Failed to open rate file.");
     return false;
   }
-  switch (ReplaceFileText(rateFile, RewriteRateLines(header, lines, fromIndex, toIndex, *rate))) {
-    case Replaced::Yes:
-      return true;
-    case Replaced::NoScratchFile:
-      reporter.Report(u"Failed to create tmp file.");
-      return false;
-    case Replaced::No:
-      reporter.Report(u"Failed to update exchange rate file");
-      return false;
-    case Replaced::NoScratchLeftOver:
-      reporter.Report(u"Failed to update exchange rate file");
-      reporter.Report(u"Failed to delete temp file");
-      return false;
+  const Replaced replaced =
+      ReplaceFileText(rateFile, RewriteRateLines(header, lines, fromIndex, toIndex, *rate));
+  if (replaced == Replaced::Yes) return true;
+  if (replaced == Replaced::NoScratchFile) {
+    reporter.Report(u"Failed to create tmp file.");
+    return false;
   }
+  reporter.Report(u"Failed to update exchange rate file");
+  if (replaced == Replaced::NoScratchLeftOver) reporter.Report(u"Failed to delete temp file");
   return false;
 }
 

@@ -71,14 +71,13 @@ ListItem ToListItem(ItemLine line) {
                   std::move(line.catalog), std::move(line.price)};
 }
 
-bool HasSpace(std::u16string_view text) { return std::ranges::any_of(text, IsSpace); }
-
 // Every field must come back as the one word it was written as.
 bool FitsOneLine(const ListItem& item) {
   for (const std::u16string* field : {&item.name, &item.qty, &item.catalog, &item.price}) {
     if (field->empty() || HasSpace(*field)) return false;
   }
-  return true;
+  return item.name.size() <= kMaxItemNameLength && item.qty.size() <= kMaxQuantityLength &&
+         item.price.size() <= kMaxLinePriceLength;
 }
 
 std::size_t PathCharacters(const std::filesystem::path& path) {
@@ -217,7 +216,7 @@ bool ListStore::AppendItem(std::u16string_view name, const ListItem& item) {
 // list or the new. `change` edits the item lines and the subtotal, or
 // refuses; a change that cannot be saved says so.
 template <class Change>
-bool ListStore::Rewrite(std::u16string_view name, double& subtotal, Change change) {
+std::optional<double> ListStore::Rewrite(std::u16string_view name, double subtotal, Change change) {
   const std::optional<std::filesystem::path> path = ListPath(name);
   // Opened for writing too, so a list made read-only, or a link, stays as it is.
   std::optional<File> list = path ? OpenList(*path, OpenMode::ReadUpdate) : std::nullopt;
@@ -226,20 +225,20 @@ bool ListStore::Rewrite(std::u16string_view name, double& subtotal, Change chang
   if (list) list->Close();
   if (!read) {
     reporter_.Report(kUpdateFailed);
-    return false;
+    return std::nullopt;
   }
   double adjusted = subtotal;
-  if (!change(lines.items, adjusted)) return false;
+  if (!change(lines.items, adjusted)) return std::nullopt;
   if (ReplaceFileText(*path, ListText(lines)) != Replaced::Yes) {
     reporter_.Report(kUpdateFailed);
-    return false;
+    return std::nullopt;
   }
-  subtotal = adjusted;
-  return true;
+  return adjusted;
 }
 
-bool ListStore::RewriteChecks(std::u16string_view name, const std::vector<int>& tickedPositions,
-                              double& subtotal) {
+std::optional<double> ListStore::RewriteChecks(std::u16string_view name,
+                                               const std::vector<int>& tickedPositions,
+                                               double subtotal) {
   std::vector<int> ticked = tickedPositions;
   std::ranges::sort(ticked);
   return Rewrite(name, subtotal, [this, &ticked](std::vector<ItemLine>& lines, double&) {
@@ -257,7 +256,8 @@ bool ListStore::RewriteChecks(std::u16string_view name, const std::vector<int>& 
   });
 }
 
-bool ListStore::RewriteDelete(std::u16string_view name, int position, double& subtotal) {
+std::optional<double> ListStore::RewriteDelete(std::u16string_view name, int position,
+                                               double subtotal) {
   return Rewrite(name, subtotal, [position](std::vector<ItemLine>& lines, double& adjusted) {
     if (!ValidPosition(lines, position)) return false;
     adjusted -= ReadNumber(lines[position].price);
@@ -266,8 +266,8 @@ bool ListStore::RewriteDelete(std::u16string_view name, int position, double& su
   });
 }
 
-bool ListStore::RewriteUpdate(std::u16string_view name, int position, int newQty, double newPrice,
-                              double oldPrice, double& subtotal) {
+std::optional<double> ListStore::RewriteUpdate(std::u16string_view name, int position, int newQty,
+                                               double newPrice, double oldPrice, double subtotal) {
   return Rewrite(name, subtotal, [&](std::vector<ItemLine>& lines, double& adjusted) {
     if (!ValidPosition(lines, position) || !std::isfinite(newPrice)) return false;
     ItemLine& line = lines[position];
@@ -275,6 +275,9 @@ bool ListStore::RewriteUpdate(std::u16string_view name, int position, int newQty
     if (line.name.empty() || line.catalog.empty()) return false;
     line.qty = FormatInteger(newQty);
     line.price = FormatFixed2(newPrice);
+    if (line.qty.size() > kMaxQuantityLength || line.price.size() > kMaxLinePriceLength) {
+      return false;
+    }
     adjusted = (newPrice + adjusted) - oldPrice;
     return true;
   });

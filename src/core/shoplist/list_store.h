@@ -6,6 +6,7 @@
 // Nothing is kept between calls; every call opens and closes its files, and a
 // change reported as made is on the disk.
 
+#include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -15,6 +16,12 @@
 #include "core/common/reporter.h"
 
 namespace tallyfox {
+
+// What the fields of an item line hold, so that every line written reads back
+// and stays within what list files have always held.
+inline constexpr std::size_t kMaxItemNameLength = 31;
+inline constexpr std::size_t kMaxQuantityLength = 3;
+inline constexpr std::size_t kMaxLinePriceLength = 15;
 
 struct ListItem {
   bool checked = false;
@@ -40,26 +47,31 @@ class ListStore {
   bool CreateList(std::u16string_view name);
   bool DeleteList(std::u16string_view name);
   std::optional<ListContents> ReadItems(std::u16string_view name);
-  // Written unticked. On any failure the file keeps the length it had.
+  // Written unticked; refused, with a message, when a field is empty, holds
+  // white space or is longer than its limit. On any failure the file keeps
+  // the length it had.
   bool AppendItem(std::u16string_view name, const ListItem& item);
 
-  // Rewrites; subtotal is the caller's, adjusted on success. The list file
+  // Rewrites; each takes the caller's subtotal and gives it as the change
+  // leaves it, or nothing when the list was not changed. The list file
   // is replaced in one step by a complete new file, or left as it was with
   // "Failed to update shopping list file" (a list that is a link or read-only
   // is left as it is). Refuses, with the message, a file where a tick's place
   // holds a longer word; a position or item it cannot change, without one.
-  bool RewriteChecks(std::u16string_view name, const std::vector<int>& tickedPositions,
-                     double& subtotal);  // 1-based, ascending
-  bool RewriteDelete(std::u16string_view name, int position, double& subtotal);  // 0-based
-  bool RewriteUpdate(std::u16string_view name, int position, int newQty, double newPrice,
-                     double oldPrice, double& subtotal);
+  std::optional<double> RewriteChecks(std::u16string_view name,
+                                      const std::vector<int>& tickedPositions,
+                                      double subtotal);  // 1-based, ascending
+  std::optional<double> RewriteDelete(std::u16string_view name, int position,
+                                      double subtotal);  // 0-based
+  std::optional<double> RewriteUpdate(std::u16string_view name, int position, int newQty,
+                                      double newPrice, double oldPrice, double subtotal);
 
   // The list's file, or nothing for a name that no file in the folder can have.
   std::optional<std::filesystem::path> ListPath(std::u16string_view name) const;
 
  private:
   template <class Change>
-  bool Rewrite(std::u16string_view name, double& subtotal, Change change);
+  std::optional<double> Rewrite(std::u16string_view name, double subtotal, Change change);
 
   std::filesystem::path appFolder_;
   Reporter& reporter_;

@@ -5,13 +5,13 @@
 #include <utility>
 
 #include "core/common/text.h"
+#include "core/tax/tax_rates.h"
 
 namespace tallyfox {
 
 namespace {
 
 constexpr char16_t kTaxFileName[] = u"tax.ini";
-constexpr std::u16string_view kCustomRateCode = u"S.";
 
 // Each field character sits in the low byte of a UTF-16LE code unit.
 constexpr std::size_t kStateOffset = 0;

@@ -1,4 +1,4 @@
-#include "shoplist/striped_rows.h"
+#include "platform/striped_rows.h"
 
 namespace tallyfox {
 

@@ -1,0 +1,50 @@
+#include "tax/tax_controls.h"
+
+#include "core/common/text.h"
+#include "platform/modal.h"
+#include "res/tax_control_ids.h"
+#include "tax/tax_setup_dialog.h"
+
+namespace tallyfox {
+
+void TaxControls::ShowStateCode() {
+  const std::u16string& code = values_.taxSetting.stateCode;
+  window_.SetItemText(kIdcStateButton, code.empty() ? kNoStateCode : std::u16string_view(code));
+}
+
+std::u16string TaxControls::ShownStateCode() const {
+  return std::u16string(Left(window_.ItemText(kIdcStateButton), kStateCodeMaxChars));
+}
+
+bool TaxControls::AcceptWithTaxClick() {
+  if (ShownStateCode() != kNoStateCode) return true;
+  TellSetTaxFirst();
+  window_.CheckBoxItem(kIdcWithTax).SetChecked(false);
+  return false;
+}
+
+bool TaxControls::ChooseState() {
+  if (!RunTaxSetup(values_)) return false;
+  ShowStateCode();
+  if (values_.taxSetting.stateCode != kNoStateCode) {
+    window_.CheckBoxItem(kIdcWithTax).SetChecked(true);
+    window_.CheckBoxItem(kIdcFood).Enable(true);
+  }
+  return true;
+}
+
+void TaxControls::EnableFood(bool enable) {
+  CheckBox& food = window_.CheckBoxItem(kIdcFood);
+  if (!enable) food.SetChecked(false);
+  food.Enable(enable);
+}
+
+TaxRate TaxControls::Rate() const {
+  return TaxRateInForce(window_.CheckBoxItem(kIdcWithTax).IsChecked(), ShownStateCode(),
+                        window_.CheckBoxItem(kIdcFood).IsChecked(),
+                        values_.taxSetting.customRateText);
+}
+
+void TaxControls::TellSetTaxFirst() { MessageBox(&window_, u"Set your local sales tax firstly."); }
+
+}  // namespace tallyfox
