@@ -3,6 +3,7 @@
 // List dialog opening on a long list.
 
 #include <benchmark/benchmark.h>
+#include <malloc.h>
 
 #include <QAbstractButton>
 #include <QCoreApplication>
@@ -28,6 +29,12 @@ void Click(const Dialog& dialog, int id) {
 
 // Lets the window paint what changed, as it would before the user sees it.
 void Paint() { QCoreApplication::processEvents(); }
+
+// Heap in use, in bytes: what the allocator handed out and not yet took back.
+double HeapInUse() {
+  const struct mallinfo2 info = mallinfo2();
+  return static_cast<double>(info.uordblks + info.hblkhd);
+}
 
 void CheckScript(benchmark::State& state, const UiScript& script) {
   const std::vector<std::string> failures = script.Failures();
@@ -74,21 +81,25 @@ void BM_SaleCalc(benchmark::State& state) {
   CheckScript(state, script);
 }
 
-// From the start of the modal run to the first paint of the filled table.
+// From the start of the modal run to the first paint of the filled table; and
+// the heap the open dialog holds beside the size of the file it shows.
 void BM_OpenShoppingList(benchmark::State& state) {
   const ScratchFolder folder;
-  WriteBytes(folder.path() / "groceries.csv",
-             Utf16LeBytes(ListFileText(static_cast<int>(state.range(0)))));
+  const std::vector<std::byte> file = Utf16LeBytes(ListFileText(static_cast<int>(state.range(0))));
+  WriteBytes(folder.path() / "groceries.csv", file);
   ProgramValues values = ValuesIn(folder.path());
   ShoplistState shoplist{u"groceries", {}};
   UiScript script;
+  double held = 0;
   for (auto _ : state) {
+    const double heapBefore = HeapInUse();
     CDlgShopList dialog(values, shoplist);
     std::chrono::duration<double> opening{};
     const auto start = std::chrono::steady_clock::now();
     script.ExpectDialog(kIddShoppingListPortrait, [&](Dialog& shown) {
       Paint();
       opening = std::chrono::steady_clock::now() - start;
+      held = HeapInUse() - heapBefore;
       if (shown.ListViewItem(kIdcShoppingListTable).ItemCount() != state.range(0)) {
         state.SkipWithError("the table is not filled");
       }
@@ -97,11 +108,19 @@ void BM_OpenShoppingList(benchmark::State& state) {
     dialog.DoModal();
     state.SetIterationTime(opening.count());
   }
+  const auto fileBytes = static_cast<double>(file.size());
+  state.counters["file_bytes"] = fileBytes;
+  state.counters["held_bytes"] = held;
+  state.counters["held_per_file_byte"] = held / fileBytes;
   CheckScript(state, script);
 }
 
 BENCHMARK(BM_SaleCalc)->Unit(benchmark::kMicrosecond)->UseRealTime();
-BENCHMARK(BM_OpenShoppingList)->Arg(10'000)->Unit(benchmark::kMillisecond)->UseManualTime();
+BENCHMARK(BM_OpenShoppingList)
+    ->Arg(10'000)
+    ->Arg(100'000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime();
 
 }  // namespace
 }  // namespace tallyfox::bench

@@ -8,7 +8,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSignalBlocker>
-#include <QTreeWidgetItem>
+#include <algorithm>
 
 #include "platform/widgets.h"
 
@@ -255,17 +255,14 @@ namespace {
 
 ListViewWidget* View(QWidget* widget) { return As<ListViewWidget>(widget); }
 
-// Each row remembers the state it last reported, so that a change can be
-// told with its state before and after.
-constexpr int kReportedStateRole = Qt::UserRole + 1;
+bool HasRow(const ListViewWidget* view, int row) { return row >= 0 && row < view->Items().Rows(); }
 
-std::uint32_t CurrentState(ListViewWidget* view, QTreeWidgetItem* item) {
+std::uint32_t CurrentState(const ListViewWidget* view, int row) {
   std::uint32_t state = 0;
-  if (view->currentItem() == item) state |= kRowFocused;
-  if (item->isSelected()) state |= kRowSelected;
-  if (view->tickBoxes()) {
-    state |= item->checkState(0) == Qt::Checked ? kRowTicked : kRowUnticked;
-  }
+  const QModelIndex current = view->currentIndex();
+  if (current.isValid() && current.row() == row) state |= kRowFocused;
+  if (view->selectionModel()->rowIntersectsSelection(row, {})) state |= kRowSelected;
+  if (view->tickBoxes()) state |= view->Items().IsTicked(row) ? kRowTicked : kRowUnticked;
   return state;
 }
 
@@ -274,14 +271,10 @@ std::uint32_t CurrentState(ListViewWidget* view, QTreeWidgetItem* item) {
 void ListView::SetTickBoxes(bool on) {
   auto* view = View(widget());
   view->SetTickBoxes(on);
-  for (int row = 0; row < view->topLevelItemCount(); ++row) {
-    QTreeWidgetItem* item = view->topLevelItem(row);
-    const QSignalBlocker quiet(view);
-    if (on) {
-      item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-      item->setCheckState(0, Qt::Unchecked);
-    }
-    item->setData(0, kReportedStateRole, CurrentState(view, item));
+  const QSignalBlocker quiet(view);
+  for (int row = 0; row < view->Items().Rows(); ++row) {
+    if (on) view->Items().SetTick(row, Qt::Unchecked);
+    view->Items().SetReportedState(row, CurrentState(view, row));
   }
 }
 
@@ -292,150 +285,96 @@ void ListView::SetFullRowSelect(bool on) {
 
 int ListView::InsertColumn(int index, std::u16string_view heading, int width, ColumnAlign align) {
   auto* view = View(widget());
-  const int count = view->columnCount();
-  const bool empty = count == 1 && view->headerItem()->text(0).isEmpty() &&
-                     view->headerItem()->data(0, Qt::UserRole).isNull();
-  const int at = empty ? 0 : std::clamp(index, 0, count);
-  if (!empty) {
-    view->setColumnCount(count + 1);
-    // Move headings and cells right of the new column one place on.
-    for (int column = count; column > at; --column) {
-      QTreeWidgetItem* header = view->headerItem();
-      header->setText(column, header->text(column - 1));
-      header->setData(column, Qt::UserRole, header->data(column - 1, Qt::UserRole));
-      header->setTextAlignment(column, Qt::Alignment(header->textAlignment(column - 1)));
-      view->setColumnWidth(column, view->columnWidth(column - 1));
-      for (int row = 0; row < view->topLevelItemCount(); ++row) {
-        QTreeWidgetItem* item = view->topLevelItem(row);
-        item->setText(column, item->text(column - 1));
-        item->setTextAlignment(column, Qt::Alignment(item->textAlignment(column - 1)));
-      }
-    }
-  }
+  const int at = view->Items().InsertColumn(index, ToQString(heading), ToQtAlign(align));
   view->header()->setSectionHidden(at, false);
-  QTreeWidgetItem* header = view->headerItem();
-  header->setText(at, ToQString(heading));
-  header->setData(at, Qt::UserRole, static_cast<int>(align));
-  header->setTextAlignment(at, ToQtAlign(align));
   view->setColumnWidth(at, width);
-  for (int row = 0; row < view->topLevelItemCount(); ++row) {
-    view->topLevelItem(row)->setText(at, QString());
-  }
   return at;
 }
 
 bool ListView::DeleteColumn(int index) {
   auto* view = View(widget());
-  const int count = ColumnCount();
-  if (index < 0 || index >= count) return false;
-  QTreeWidgetItem* header = view->headerItem();
-  for (int column = index; column + 1 < count; ++column) {
-    header->setText(column, header->text(column + 1));
-    header->setData(column, Qt::UserRole, header->data(column + 1, Qt::UserRole));
-    header->setTextAlignment(column, Qt::Alignment(header->textAlignment(column + 1)));
-    view->setColumnWidth(column, view->columnWidth(column + 1));
-    for (int row = 0; row < view->topLevelItemCount(); ++row) {
-      QTreeWidgetItem* item = view->topLevelItem(row);
-      item->setText(column, item->text(column + 1));
-      item->setTextAlignment(column, Qt::Alignment(item->textAlignment(column + 1)));
-    }
-  }
-  if (count == 1) {
-    // A tree always has one column; an empty unmarked heading stands for none.
-    header->setText(0, QString());
-    header->setData(0, Qt::UserRole, QVariant());
-    view->header()->setSectionHidden(0, true);
-  } else {
-    view->setColumnCount(count - 1);
-  }
+  if (index < 0 || index >= ColumnCount()) return false;
+  view->Items().RemoveColumn(index);
+  if (ColumnCount() == 0) view->header()->setSectionHidden(0, true);
   return true;
 }
 
-int ListView::ColumnCount() const {
-  auto* view = View(widget());
-  if (view->columnCount() == 1 && view->headerItem()->data(0, Qt::UserRole).isNull()) return 0;
-  return view->columnCount();
-}
+int ListView::ColumnCount() const { return View(widget())->Items().Columns(); }
 
 std::u16string ListView::ColumnHeading(int index) const {
-  return FromQString(View(widget())->headerItem()->text(index));
+  return FromQString(View(widget())->Items().Heading(index));
 }
 
 int ListView::ColumnWidth(int index) const { return View(widget())->columnWidth(index); }
 
 int ListView::InsertItem(int index, std::u16string_view text) {
   auto* view = View(widget());
-  const int at = std::clamp(index, 0, view->topLevelItemCount());
-  auto* item = new QTreeWidgetItem();
-  item->setText(0, ToQString(text));
-  QTreeWidgetItem* header = view->headerItem();
-  for (int column = 0; column < view->columnCount(); ++column) {
-    item->setTextAlignment(column, Qt::Alignment(header->textAlignment(column)));
-  }
-  if (view->tickBoxes()) {
-    item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-    item->setCheckState(0, Qt::Unchecked);
-  }
   const QSignalBlocker quiet(view);
-  view->insertTopLevelItem(at, item);
-  item->setData(0, kReportedStateRole, CurrentState(view, item));
+  const int at = view->Items().InsertRow(index, ToQString(text), view->tickBoxes());
+  view->Items().SetReportedState(at, CurrentState(view, at));
   return at;
 }
 
 void ListView::SetItemText(int row, int column, std::u16string_view text) {
-  QTreeWidgetItem* item = View(widget())->topLevelItem(row);
-  if (item == nullptr) return;
-  const QSignalBlocker quiet(widget());
-  item->setText(column, ToQString(text));
+  auto* view = View(widget());
+  if (!HasRow(view, row) || column < 0) return;
+  const QSignalBlocker quiet(view);
+  view->Items().SetCell(row, column, ToQString(text));
 }
 
 std::u16string ListView::ItemText(int row, int column) const {
-  QTreeWidgetItem* item = View(widget())->topLevelItem(row);
-  return item ? FromQString(item->text(column)) : std::u16string();
+  const auto* view = View(widget());
+  if (!HasRow(view, row) || column < 0) return {};
+  return FromQString(view->Items().Cell(row, column));
 }
 
-int ListView::ItemCount() const { return View(widget())->topLevelItemCount(); }
+int ListView::ItemCount() const { return View(widget())->Items().Rows(); }
 
 void ListView::DeleteItem(int row) {
-  const QSignalBlocker quiet(widget());
-  delete View(widget())->takeTopLevelItem(row);
+  auto* view = View(widget());
+  if (!HasRow(view, row)) return;
+  const QSignalBlocker quiet(view);
+  view->Items().RemoveRow(row);
 }
 
 void ListView::DeleteAllItems() {
-  const QSignalBlocker quiet(widget());
-  View(widget())->clear();
+  auto* view = View(widget());
+  const QSignalBlocker quiet(view);
+  view->selectionModel()->clear();  // the selected row reports that it no longer is
+  view->Items().Clear();
 }
 
 bool ListView::IsTicked(int row) const {
-  QTreeWidgetItem* item = View(widget())->topLevelItem(row);
-  return item != nullptr && item->checkState(0) == Qt::Checked;
+  const auto* view = View(widget());
+  return HasRow(view, row) && view->Items().IsTicked(row);
 }
 
 void ListView::SetTicked(int row, bool ticked) {
-  QTreeWidgetItem* item = View(widget())->topLevelItem(row);
-  if (item != nullptr) item->setCheckState(0, ticked ? Qt::Checked : Qt::Unchecked);
+  auto* view = View(widget());
+  if (HasRow(view, row)) view->Items().SetTick(row, ticked ? Qt::Checked : Qt::Unchecked);
 }
 
 std::uint32_t ListView::ItemState(int row) const {
-  QTreeWidgetItem* item = View(widget())->topLevelItem(row);
-  return item ? CurrentState(View(widget()), item) : 0;
+  const auto* view = View(widget());
+  return HasRow(view, row) ? CurrentState(view, row) : 0;
 }
 
 std::vector<int> ListView::SelectedRows() const {
-  auto* view = View(widget());
   std::vector<int> rows;
-  for (int row = 0; row < view->topLevelItemCount(); ++row) {
-    if (view->topLevelItem(row)->isSelected()) rows.push_back(row);
+  for (const QModelIndex& index : View(widget())->selectionModel()->selectedIndexes()) {
+    rows.push_back(index.row());
   }
+  std::sort(rows.begin(), rows.end());
+  rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
   return rows;
 }
 
 void ListView::SelectRow(int row) {
   auto* view = View(widget());
-  QTreeWidgetItem* item = view->topLevelItem(row);
-  if (item == nullptr) return;
-  view->setCurrentItem(item);
-  item->setSelected(true);
+  if (!HasRow(view, row)) return;
+  const QModelIndex index = view->Items().index(row, 0);
+  view->setCurrentIndex(index);
+  view->selectionModel()->select(index, QItemSelectionModel::Select | QItemSelectionModel::Rows);
 }
 
 Rgb ListView::RowBackground(int row) const {
@@ -481,17 +420,13 @@ PixelRect TabControl::ClientRect() const {
 
 // Keeps the reported states of list-view rows in step and tells the owner
 // of every change, with the state before and after.
-void ReportRowChange(const ListView& control, QTreeWidgetItem* item) {
+void ReportRowChange(const ListView& control, int row) {
   auto* view = View(control.widget());
-  const int row = view->indexOfTopLevelItem(item);
-  if (row < 0) return;
-  const auto before = static_cast<std::uint32_t>(item->data(0, kReportedStateRole).toUInt());
-  const std::uint32_t after = CurrentState(view, item);
+  if (!HasRow(view, row)) return;
+  const std::uint32_t before = view->Items().ReportedState(row);
+  const std::uint32_t after = CurrentState(view, row);
   if (before == after) return;
-  {
-    const QSignalBlocker quiet(view);
-    item->setData(0, kReportedStateRole, after);
-  }
+  view->Items().SetReportedState(row, after);
   Notification notification;
   notification.code = Notify::ItemChanged;
   notification.item = row;

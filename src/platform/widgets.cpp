@@ -25,7 +25,7 @@
 
 namespace tallyfox {
 
-void ReportRowChange(const ListView& control, QTreeWidgetItem* item);
+void ReportRowChange(const ListView& control, int row);
 
 QString StaticCaption(std::u16string_view caption) { return ToQString(ShownCaption(caption)); }
 
@@ -145,7 +145,7 @@ namespace {
 // Paints each row on the background its owner chose.
 class RowBackgroundDelegate : public QStyledItemDelegate {
  public:
-  RowBackgroundDelegate(ListViewWidget* view) : QStyledItemDelegate(view), view_(view) {}
+  explicit RowBackgroundDelegate(ListViewWidget* view) : QStyledItemDelegate(view), view_(view) {}
 
   void paint(QPainter* painter, const QStyleOptionViewItem& option,
              const QModelIndex& index) const override {
@@ -162,7 +162,222 @@ class RowBackgroundDelegate : public QStyledItemDelegate {
 
 }  // namespace
 
-ListViewWidget::ListViewWidget(QWidget* parent) : QTreeWidget(parent) {
+namespace {
+
+// A cell's length takes one unit below 0x8000; a longer one takes two, the
+// first marked by its top bit and holding the high bits.
+constexpr char16_t kLongLength = 0x8000;
+
+void AppendLength(QString& cells, qsizetype length) {
+  if (length < kLongLength) {
+    cells.append(QChar(static_cast<char16_t>(length)));
+    return;
+  }
+  cells.append(QChar(static_cast<char16_t>(kLongLength | (length >> 15))));
+  cells.append(QChar(static_cast<char16_t>(length & (kLongLength - 1))));
+}
+
+// Where a cell lies in a row's string: its length from `start`, its text from
+// `text` to `end`. A column past the row's last cell lies at the string's
+// end, `index` then being the number of cells the row has.
+struct CellPlace {
+  qsizetype start;
+  qsizetype text;
+  qsizetype end;
+  int index;
+};
+
+CellPlace FindCell(const QString& cells, int column) {
+  qsizetype at = 0;
+  int index = 0;
+  while (at < cells.size()) {
+    qsizetype length = cells[at].unicode();
+    qsizetype text = at + 1;
+    if ((length & kLongLength) != 0) {
+      length = ((length & (kLongLength - 1)) << 15) | cells[text].unicode();
+      ++text;
+    }
+    if (index == column) return CellPlace{at, text, text + length, index};
+    at = text + length;
+    ++index;
+  }
+  return CellPlace{at, at, at, index};
+}
+
+QStringView CellView(const QString& cells, int column) {
+  const CellPlace place = FindCell(cells, column);
+  return QStringView(cells).sliced(place.text, place.end - place.text);
+}
+
+// The row's string with [from, to) replaced, in a string of its exact size:
+// thousands of rows leave no spare capacity behind.
+QString Spliced(const QString& cells, qsizetype from, qsizetype to, const QString& middle) {
+  QString result;
+  result.reserve(cells.size() - (to - from) + middle.size());
+  result.append(QStringView(cells).first(from));
+  result.append(middle);
+  result.append(QStringView(cells).sliced(to));
+  return result;
+}
+
+QString WithCell(const QString& cells, int column, QStringView text) {
+  const CellPlace place = FindCell(cells, column);
+  QString cell(column - place.index, QChar(0));  // empty cells up to the column
+  AppendLength(cell, text.size());
+  cell.append(text);
+  return Spliced(cells, place.start, place.end, cell);
+}
+
+QString WithEmptyCellAt(const QString& cells, int column) {
+  const CellPlace place = FindCell(cells, column);
+  if (place.index != column) return cells;  // no cell there to move on
+  return Spliced(cells, place.start, place.start, QString(1, QChar(0)));
+}
+
+QString WithoutCell(const QString& cells, int column) {
+  const CellPlace place = FindCell(cells, column);
+  if (place.index != column) return cells;
+  return Spliced(cells, place.start, place.end, QString());
+}
+
+static_assert(((kRowFocused | kRowSelected | kRowTicked | kRowUnticked) >> 16) == 0);
+
+}  // namespace
+
+int ListViewModel::InsertColumn(int index, const QString& heading, Qt::Alignment align) {
+  if (columns_.empty()) {
+    // The hidden column comes into use, its cells emptied.
+    columns_.push_back(Column{heading, align});
+    for (Row& row : rows_) row.cells = WithCell(row.cells, 0, {});
+    emit headerDataChanged(Qt::Horizontal, 0, 0);
+    if (!rows_.empty()) emit dataChanged(this->index(0, 0), this->index(Rows() - 1, 0));
+    return 0;
+  }
+  const int at = std::clamp(index, 0, Columns());
+  beginInsertColumns({}, at, at);
+  columns_.insert(columns_.begin() + at, Column{heading, align});
+  for (Row& row : rows_) row.cells = WithEmptyCellAt(row.cells, at);
+  endInsertColumns();
+  return at;
+}
+
+void ListViewModel::RemoveColumn(int column) {
+  if (Columns() == 1) {
+    // The one column a tree view keeps goes back to hiding, cells and all.
+    columns_.clear();
+    emit headerDataChanged(Qt::Horizontal, 0, 0);
+    return;
+  }
+  beginRemoveColumns({}, column, column);
+  columns_.erase(columns_.begin() + column);
+  for (Row& row : rows_) row.cells = WithoutCell(row.cells, column);
+  endRemoveColumns();
+}
+
+QString ListViewModel::Heading(int column) const {
+  return column >= 0 && column < Columns() ? columns_[column].heading : QString();
+}
+
+int ListViewModel::InsertRow(int index, const QString& text, bool tickBox) {
+  const int at = std::clamp(index, 0, Rows());
+  Row row;
+  row.cells = WithCell(QString(), 0, text);
+  if (tickBox) row.tick = Qt::Unchecked;
+  beginInsertRows({}, at, at);
+  rows_.insert(rows_.begin() + at, std::move(row));
+  endInsertRows();
+  return at;
+}
+
+void ListViewModel::RemoveRow(int row) {
+  beginRemoveRows({}, row, row);
+  rows_.erase(rows_.begin() + row);
+  endRemoveRows();
+}
+
+void ListViewModel::Clear() {
+  beginResetModel();
+  rows_ = std::vector<Row>();  // gives the memory back, not only the rows
+  endResetModel();
+}
+
+QString ListViewModel::Cell(int row, int column) const {
+  return CellView(rows_[row].cells, column).toString();
+}
+
+void ListViewModel::SetCell(int row, int column, const QString& text) {
+  QString& cells = rows_[row].cells;
+  const CellPlace place = FindCell(cells, column);
+  if (place.index == column &&
+      QStringView(cells).sliced(place.text, place.end - place.text) == text) {
+    return;
+  }
+  cells = WithCell(cells, column, text);
+  if (column < columnCount()) emit dataChanged(index(row, column), index(row, column));
+}
+
+bool ListViewModel::IsTicked(int row) const { return rows_[row].tick == Qt::Checked; }
+
+void ListViewModel::SetTick(int row, Qt::CheckState state) {
+  if (rows_[row].tick == state) return;
+  rows_[row].tick = static_cast<std::uint8_t>(state);
+  emit dataChanged(index(row, 0), index(row, 0), {Qt::CheckStateRole});
+}
+
+void ListViewModel::SetReportedState(int row, std::uint32_t state) {
+  rows_[row].reported = static_cast<std::uint16_t>(state);
+}
+
+int ListViewModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : Rows();
+}
+
+int ListViewModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : std::max(1, Columns());
+}
+
+QVariant ListViewModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid()) return {};
+  const Row& row = rows_[index.row()];
+  const int column = index.column();
+  switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+      return CellView(row.cells, column).toString();
+    case Qt::TextAlignmentRole:
+      if (column < Columns()) return columns_[column].align.toInt();
+      break;
+    case Qt::CheckStateRole:
+      if (column == 0 && row.tick != kNoTick) return static_cast<int>(row.tick);
+      break;
+    default:
+      break;
+  }
+  return {};
+}
+
+// The view ticks a row through here, by the mouse or the space bar.
+bool ListViewModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+  if (!index.isValid() || index.column() != 0 || role != Qt::CheckStateRole) return false;
+  SetTick(index.row(), static_cast<Qt::CheckState>(value.toInt()));
+  return true;
+}
+
+QVariant ListViewModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation != Qt::Horizontal) return {};
+  if (role == Qt::DisplayRole) return Heading(section);
+  if (role == Qt::TextAlignmentRole && section < Columns()) return columns_[section].align.toInt();
+  return {};
+}
+
+Qt::ItemFlags ListViewModel::flags(const QModelIndex& index) const {
+  if (!index.isValid()) return Qt::NoItemFlags;
+  return Qt::ItemIsSelectable | Qt::ItemIsUserCheckable | Qt::ItemIsEnabled;
+}
+
+ListViewWidget::ListViewWidget(QWidget* parent)
+    : QTreeView(parent), items_(new ListViewModel(this)) {
+  setModel(items_);
   setRootIsDecorated(false);
   setUniformRowHeights(true);
   setItemsExpandable(false);
@@ -172,7 +387,6 @@ ListViewWidget::ListViewWidget(QWidget* parent) : QTreeWidget(parent) {
   header()->setStretchLastSection(false);
   header()->setSectionsMovable(false);
   setItemDelegate(new RowBackgroundDelegate(this));
-  headerItem()->setText(0, QString());
   header()->setSectionHidden(0, true);  // a tree always has a column; none is shown yet
 }
 
@@ -300,22 +514,30 @@ void Notify(const Control& control, tallyfox::Notify code) {
   control.Send(notification);
 }
 
+// While the control itself changes its rows it blocks the view's signals:
+// those changes are the owner's own doing and tell it nothing. The
+// selection still reports, as a removed row takes its selection with it.
 void ConnectListView(ListView& control) {
   auto* view = static_cast<ListViewWidget*>(control.widget());
   view->rowBackground = [&control](int row) { return control.RowBackground(row); };
-  QObject::connect(view, &QTreeWidget::itemChanged,
-                   [&control](QTreeWidgetItem* item, int) { ReportRowChange(control, item); });
-  QObject::connect(view, &QTreeWidget::currentItemChanged,
-                   [&control](QTreeWidgetItem* current, QTreeWidgetItem* previous) {
-                     if (previous) ReportRowChange(control, previous);
-                     if (current) ReportRowChange(control, current);
+  QObject::connect(&view->Items(), &QAbstractItemModel::dataChanged, view,
+                   [&control, view](const QModelIndex& first, const QModelIndex& last) {
+                     if (view->signalsBlocked()) return;
+                     for (int row = first.row(); row <= last.row(); ++row) {
+                       ReportRowChange(control, row);
+                     }
                    });
-  QObject::connect(view->selectionModel(), &QItemSelectionModel::selectionChanged,
-                   [&control, view](const QItemSelection& selected, const QItemSelection& gone) {
+  QObject::connect(view->selectionModel(), &QItemSelectionModel::currentChanged, view,
+                   [&control, view](const QModelIndex& current, const QModelIndex& previous) {
+                     if (view->signalsBlocked()) return;
+                     if (previous.isValid()) ReportRowChange(control, previous.row());
+                     if (current.isValid()) ReportRowChange(control, current.row());
+                   });
+  QObject::connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, view,
+                   [&control](const QItemSelection& selected, const QItemSelection& gone) {
                      for (const QItemSelection* part : {&gone, &selected}) {
                        for (const QModelIndex& index : part->indexes()) {
-                         if (index.column() != 0) continue;
-                         ReportRowChange(control, view->topLevelItem(index.row()));
+                         if (index.column() == 0) ReportRowChange(control, index.row());
                        }
                      }
                    });

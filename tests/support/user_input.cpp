@@ -7,7 +7,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include "platform/widgets.h"
 #include "res/main_ids.h"
@@ -70,16 +70,18 @@ void SelectTab(const Dialog& dialog, int id, int index) {
 }
 
 void SelectRow(const Dialog& dialog, int listViewId, int row) {
-  auto* view = WidgetOf<QTreeWidget>(dialog, listViewId);
+  auto* view = WidgetOf<QTreeView>(dialog, listViewId);
   if (view == nullptr) return;
-  view->setCurrentItem(view->topLevelItem(row));
+  view->setCurrentIndex(view->model()->index(row, 0));
 }
 
+// Ticks as the view does on a click in the box or the space bar.
 void ToggleTick(const Dialog& dialog, int listViewId, int row) {
-  auto* view = WidgetOf<QTreeWidget>(dialog, listViewId);
+  auto* view = WidgetOf<QTreeView>(dialog, listViewId);
   if (view == nullptr) return;
-  QTreeWidgetItem* item = view->topLevelItem(row);
-  item->setCheckState(0, item->checkState(0) == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+  const QModelIndex box = view->model()->index(row, 0);
+  const bool ticked = box.data(Qt::CheckStateRole).toInt() == Qt::Checked;
+  view->model()->setData(box, ticked ? Qt::Unchecked : Qt::Checked, Qt::CheckStateRole);
 }
 
 void CloseWithCaptionOk(const Dialog& dialog) { dialog.widget()->close(); }
