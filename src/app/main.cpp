@@ -1,12 +1,15 @@
 #include <QApplication>
+#include <QCommandLineParser>
 #include <clocale>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <optional>
 
 #include "app/tallyfox_app.h"
 #include "core/common/text.h"
+#include "core/files/data_folder.h"
 #include "core/files/files.h"
 #include "platform/display.h"
 #include "platform/modal.h"
@@ -33,9 +36,33 @@ void TellUser(std::u16string_view text) {
   }
 }
 
+// The command line, read before anything needs a display: --help and
+// --version answer and end the program here. Gives the data folder asked
+// for, if any.
+std::filesystem::path ReadCommandLine(int argc, char** argv) {
+  QCoreApplication reader(argc, argv);
+  QCoreApplication::setApplicationName(QStringLiteral("tallyfox"));
+  QCoreApplication::setApplicationVersion(QStringLiteral(TALLYFOX_VERSION));
+  QCommandLineParser parser;
+  parser.setApplicationDescription(
+      QStringLiteral("A sale calculator with US sales tax, a discount table, shopping lists and "
+                     "a unit, currency and shoe-size converter."));
+  parser.addHelpOption();
+  parser.addVersionOption();
+  const QCommandLineOption dataDir(
+      QStringLiteral("data-dir"),
+      QStringLiteral("Keep the tax setting, the exchange rates and the lists in <folder>."),
+      QStringLiteral("folder"));
+  parser.addOption(dataDir);
+  parser.process(reader);
+  if (!parser.isSet(dataDir)) return {};
+  return std::filesystem::absolute(parser.value(dataDir).toStdString());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  const std::filesystem::path requestedFolder = ReadCommandLine(argc, argv);
   if (!HasDisplay()) {
     std::fputs(
         "tallyfox: no display found; set DISPLAY (or WAYLAND_DISPLAY), or start it with "
@@ -52,14 +79,15 @@ int main(int argc, char** argv) {
   // A file grown past the size limit fails its write, which the file services
   // undo and report, instead of ending the program with every unsaved edit.
   std::signal(SIGXFSZ, SIG_IGN);
+  const std::filesystem::path folder =
+      tallyfox::ChooseDataFolder(tallyfox::ModulePath(), requestedFolder);
   // A second copy on the same folder would overwrite the first one's changes
   // and delete the wrong items, so it leaves before touching any file. A folder
   // that cannot be locked at all is left to the stores to report.
   std::optional<tallyfox::FolderLock> lock;
-  const auto outcome = tallyfox::FolderLock::Take(tallyfox::ModulePath().parent_path(), lock);
-  if (outcome == tallyfox::FolderLock::Outcome::HeldElsewhere) {
+  if (tallyfox::FolderLock::Take(folder, lock) == tallyfox::FolderLock::Outcome::HeldElsewhere) {
     TellUser(kAlreadyRunning);
     return 1;
   }
-  return tallyfox::CTallyfoxApp().Run();
+  return tallyfox::CTallyfoxApp().Run(folder);
 }

@@ -24,8 +24,9 @@ const MessageEntry<CTallyfoxDlg> CTallyfoxDlg::kMessageMap[] = {
     {kIdcTabControl, Notify::SelChange, &CTallyfoxDlg::OnTabSelChange},
 };
 
-CTallyfoxDlg::CTallyfoxDlg()
+CTallyfoxDlg::CTallyfoxDlg(std::filesystem::path dataFolder)
     : Dialog(kIddMainPortrait),
+      dataFolder_(std::move(dataFolder)),
       tab1_(values_),
       tab2_(values_),
       tab4_(values_),
@@ -62,7 +63,7 @@ Dialog& CTallyfoxDlg::PageAt(int tab) {
 bool CTallyfoxDlg::OnInitDialog() {
   Dialog::OnInitDialog();
   SetIcon(kIconApplication);
-  values_.appFolder = ModulePath().parent_path();
+  values_.appFolder = dataFolder_.empty() ? ModulePath().parent_path() : dataFolder_;
   // Whatever a crash left half-saved goes before anything reads the folder.
   RemoveLeftoverScratchFiles(values_.appFolder);
   MessageBoxReporter reporter(this);

@@ -4,6 +4,7 @@
 // the landscape screen as the display stands at start-up.
 
 #include <array>
+#include <filesystem>
 
 #include "app/about_page.h"
 #include "calc/discount_page.h"
@@ -17,7 +18,8 @@ namespace tallyfox {
 
 class CTallyfoxDlg : public Dialog {
  public:
-  CTallyfoxDlg();
+  // Over `dataFolder`, or the folder of the executable when it is empty.
+  explicit CTallyfoxDlg(std::filesystem::path dataFolder = {});
 
   const ProgramValues& values() const { return values_; }
   // The page under each tab (0 "Sale" to 4 "About") of the set in use.
@@ -40,6 +42,7 @@ class CTallyfoxDlg : public Dialog {
 
   static const MessageEntry<CTallyfoxDlg> kMessageMap[];
 
+  std::filesystem::path dataFolder_;
   // The program-wide values come first: every page holds a reference to them.
   ProgramValues values_;
   CDialogTab1 tab1_;

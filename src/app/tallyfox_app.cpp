@@ -4,8 +4,8 @@
 
 namespace tallyfox {
 
-int CTallyfoxApp::Run() {
-  CTallyfoxDlg mainWindow;
+int CTallyfoxApp::Run(const std::filesystem::path& dataFolder) {
+  CTallyfoxDlg mainWindow(dataFolder);
   mainWindow.DoModal();
   return 0;
 }

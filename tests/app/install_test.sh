@@ -4,6 +4,7 @@
 # list, tax.ini and exrate.dat came through byte for byte while the program
 # was replaced; and that a staged install points at the final place.
 #   install_test.sh BUILD_DIR SOURCE_DIR
+# A distribution's install (a prefix like /usr) is checked as staged.
 set -euo pipefail
 build=$1
 work=$(mktemp -d)
@@ -34,8 +35,17 @@ cmp -s "$build/tallyfox" "$app/tallyfox" || fail "the second install did not rep
 [ "$(readlink -f "$prefix/bin/tallyfox")" = "$(readlink -f "$app/tallyfox")" ] ||
   fail "bin/tallyfox does not lead to the program"
 
-DESTDIR="$work/stage" "${CMAKE:-cmake}" --install "$build" --prefix /opt/tallyfox > "$work/log" 2>&1 ||
-  fail "staged install"
-[ "$(readlink "$work/stage/opt/tallyfox/bin/tallyfox")" = "../share/tallyfox/tallyfox" ] ||
+DESTDIR="$work/stage" "${CMAKE:-cmake}" --install "$build" --prefix "$work/.local" > "$work/log" 2>&1 ||
+  fail "staged per-user install"
+[ "$(readlink "$work/stage$work/.local/bin/tallyfox")" = "../share/tallyfox/tallyfox" ] ||
   fail "the staged link is not relative"
+[ -x "$work/stage$work/.local/share/tallyfox/tallyfox" ] || fail "no staged per-user program"
+
+# A distribution's: the program in bin/, the shipped rates in share/tallyfox/.
+DESTDIR="$work/stage" "${CMAKE:-cmake}" --install "$build" --prefix /usr > "$work/log" 2>&1 ||
+  fail "staged system install"
+cmp -s "$build/tallyfox" "$work/stage/usr/bin/tallyfox" || fail "no program in usr/bin"
+cmp -s "$2/src/res/exrate.dat" "$work/stage/usr/share/tallyfox/exrate.dat" || fail "no shipped rates"
+grep -qxF 'Exec="/usr/bin/tallyfox"' "$work/stage/usr/share/applications/org.example.tallyfox.desktop" ||
+  fail "the system launcher does not start /usr/bin/tallyfox"
 echo "install checks passed"

@@ -1,0 +1,19 @@
+#pragma once
+
+// Where the program keeps its data: tax.ini, exrate.dat and the lists.
+
+#include <filesystem>
+
+namespace tallyfox {
+
+// `requested` when one was given (the command line's --data-dir). Otherwise
+// the folder that holds the executable, as a per-user install or a portable
+// copy has it, where that folder is writable; but not the bin/ folder of a
+// system install, known by its shipped rates in ../share/tallyfox/. Otherwise
+// the user's data folder by the XDG rules: $XDG_DATA_HOME/tallyfox, by default
+// ~/.local/share/tallyfox. A folder other than the executable's is created
+// when missing and given the shipped rate file when it has none.
+std::filesystem::path ChooseDataFolder(const std::filesystem::path& executable,
+                                       const std::filesystem::path& requested);
+
+}  // namespace tallyfox
