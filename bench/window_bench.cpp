@@ -24,7 +24,7 @@ namespace tallyfox::bench {
 namespace {
 
 void Click(const Dialog& dialog, int id) {
-  QTest::mouseClick(static_cast<QAbstractButton*>(dialog.Item(id).widget()), Qt::LeftButton);
+  QTest::mouseClick(static_cast<QAbstractButton*>(WidgetOf(dialog.Item(id))), Qt::LeftButton);
 }
 
 // Lets the window paint what changed, as it would before the user sees it.

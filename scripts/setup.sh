@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-          libbenchmark-dev locales)
+          libbenchmark-dev locales poppler-utils)
 # Scripts that need more (scripts/fuzz.sh: clang and its fuzzer runtime) name it here.
 read -r -a extra_packages <<< "${TALLYFOX_EXTRA_PACKAGES:-}"
 packages+=("${extra_packages[@]}")

@@ -3,7 +3,13 @@
 //   render_windows OUTPUT_FOLDER
 
 #include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QPainter>
+#include <QProcess>
+#include <QToolTip>
 #include <QWidget>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -14,8 +20,10 @@
 #include "app/main_window.h"
 #include "core/shoplist/list_store.h"
 #include "platform/display.h"
+#include "platform/print.h"
 #include "platform/test_seam.h"
 #include "platform/widgets.h"
+#include "res/calc_ids.h"
 #include "res/main_ids.h"
 #include "res/shoplist_ids.h"
 #include "res/tax_control_ids.h"
@@ -35,7 +43,7 @@ struct PageSet {
 
 void Save(const Dialog& window, const std::filesystem::path& file) {
   QApplication::processEvents();
-  if (!window.widget()->grab().save(QString::fromStdString(file.string()))) {
+  if (!WidgetOf(window)->grab().save(QString::fromStdString(file.string()))) {
     std::fprintf(stderr, "render_windows: cannot write %s\n", file.c_str());
   }
 }
@@ -81,12 +89,108 @@ void RenderMainWindow(const PageSet& set, const std::filesystem::path& out,
       tabs.SetCurSel(tab);
       tallyfox::Notification change;
       change.code = tallyfox::Notify::SelChange;
-      tabs.Send(change);
+      SendFrom(tabs, change);
       Save(main, out / (std::string("main-") + set.name + "-" + kTabNames[tab] + ".png"));
     }
     main.EndDialog(tallyfox::kIdOk);
   });
   tallyfox::CTallyfoxDlg().DoModal();
+}
+
+// The window with `popup` drawn over it at `at` (window coordinates), as a
+// menu or tooltip opens there; neither can be grabbed on screen offscreen.
+void SaveWithPopup(const Dialog& window, QWidget& popup, QPoint at,
+                   const std::filesystem::path& file) {
+  QApplication::processEvents();
+  const QPixmap shown = WidgetOf(window)->grab();
+  popup.ensurePolished();
+  popup.resize(popup.sizeHint());  // adjustSize() keeps a window within the screen
+  const QPixmap opened = popup.grab();
+  // A popup may reach past the window, as on a desktop.
+  const QSize size = shown.deviceIndependentSize().toSize().expandedTo(
+      QSize(at.x(), at.y()) + opened.deviceIndependentSize().toSize());
+  QPixmap picture(size * shown.devicePixelRatio());
+  picture.setDevicePixelRatio(shown.devicePixelRatio());
+  picture.fill(Qt::white);
+  QPainter painter(&picture);
+  painter.drawPixmap(0, 0, shown);
+  painter.drawPixmap(at, opened);
+  painter.end();
+  if (!picture.save(QString::fromStdString(file.string()))) {
+    std::fprintf(stderr, "render_windows: cannot write %s\n", file.c_str());
+  }
+}
+
+// A label that looks like the style's tooltip, under control `id` of `page`.
+void SaveWithToolTip(const Dialog& window, const Dialog& page, int id,
+                     const std::filesystem::path& file) {
+  QWidget* control = WidgetOf(page.Item(id));
+  QLabel tip(control->toolTip());
+  tip.setPalette(QToolTip::palette());
+  tip.setFont(QToolTip::font());
+  tip.setAutoFillBackground(true);
+  tip.setFrameStyle(QFrame::Box | QFrame::Plain);
+  tip.setMargin(3);
+  tip.resize(tip.sizeHint());
+  const QPoint below = control->mapTo(WidgetOf(window), QPoint(0, control->height() + 2));
+  const int x = std::max(0, std::min(below.x(), WidgetOf(window)->width() - tip.width()));
+  SaveWithPopup(window, tip, {x, below.y()}, file);
+}
+
+// The Sale page after "Calc" on 12.00 and 20.90 with CA, its Tax tooltip shown.
+void RenderSaleTooltip(const std::filesystem::path& out, const std::filesystem::path& appFolder) {
+  tallyfox::UiScript script;
+  script.SetScreen({480, 640, 0});
+  script.SetModulePath(appFolder / "tallyfox");
+  script.ExpectDialog(tallyfox::kIddMainPortrait, [&](Dialog& main) {
+    Dialog& sale = static_cast<tallyfox::CTallyfoxDlg&>(main).PageAt(0);
+    sale.SetItemText(tallyfox::kSalePriceIds[0], u"12");
+    sale.SetItemText(tallyfox::kSalePriceIds[1], u"11");
+    sale.SetItemText(tallyfox::kSalePercentIds[1], u"5");
+    sale.SetItemText(tallyfox::kSaleQtyIds[1], u"2");
+    sale.CheckBoxItem(tallyfox::kIdcWithTax).SetChecked(true);
+    tallyfox::Notification click;
+    click.code = tallyfox::Notify::Clicked;
+    SendFrom(sale.Item(tallyfox::kIdcSaleCalc), click);
+    SaveWithToolTip(main, sale, tallyfox::kIdcSaleTax, out / "sale-tax-tooltip.png");
+    main.EndDialog(tallyfox::kIdOk);
+  });
+  tallyfox::CTallyfoxDlg().DoModal();
+}
+
+// The top of the printed page, from the PDF by pdftoppm (poppler-utils),
+// where it is installed.
+void SavePrintedPage(const std::filesystem::path& pdf, const std::filesystem::path& out) {
+  const int scale = qRound(qApp->devicePixelRatio());
+  QStringList arguments = QStringLiteral("-png -singlefile -r %1 -W %2 -H %3")
+                              .arg(60 * scale)
+                              .arg(500 * scale)
+                              .arg(195 * scale)
+                              .split(u' ');
+  arguments << QString::fromStdString(pdf.string())
+            << QString::fromStdString((out / "printed-list").string());
+  if (QProcess::execute(QStringLiteral("pdftoppm"), arguments) != 0) {
+    std::fputs("render_windows: no pdftoppm, so no printed-list.png\n", stderr);
+  }
+}
+
+// The Shopping List's context menu, its tax tooltip and the list printed.
+void RenderListExport(const Dialog& list, const std::filesystem::path& out) {
+  QWidget* table = WidgetOf(list.Item(tallyfox::kIdcShoppingListTable));
+  QMenu menu;
+  menu.addActions(table->actions());
+  const QPoint at = table->mapTo(WidgetOf(list), QPoint(table->width() / 3, table->height() / 4));
+  SaveWithPopup(list, menu, at, out / "shopping-list-menu.png");
+  SaveWithToolTip(list, list, tallyfox::kIdcShoppingListTax, out / "shopping-list-tooltip.png");
+  const std::filesystem::path pdf = std::filesystem::temp_directory_path() / "tallyfox-list.pdf";
+  {
+    const tallyfox::ScopedPrintToPdf printer(pdf);
+    for (QAction* action : table->actions()) {
+      if (action->text() == QStringLiteral("Print\u2026")) action->trigger();
+    }
+  }
+  SavePrintedPage(pdf, out);
+  std::filesystem::remove(pdf);
 }
 
 // Tax Setup as the state button opens it, over the CA setting: AK selected.
@@ -106,7 +210,7 @@ void RenderTaxSetup(const std::filesystem::path& out, const std::filesystem::pat
 void Press(const Dialog& dialog, int id) {
   tallyfox::Notification click;
   click.code = tallyfox::Notify::Clicked;
-  dialog.Item(id).Send(click);
+  SendFrom(dialog.Item(id), click);
 }
 
 // The Item Edit dialog as "Add" and "Edit" open it over the Shopping List.
@@ -157,6 +261,7 @@ void RenderShoplistDialogs(const std::filesystem::path& out,
       Press(list, tallyfox::kIdcWithTax);
       Save(list, out / (landscape ? "shopping-list-landscape.png" : "shopping-list-portrait.png"));
       if (!landscape) RenderItemEdit(script, list, out);
+      if (!landscape) RenderListExport(list, out);
       list.EndDialog(tallyfox::kIdCancel);
     });
     shopList->DoModal();
@@ -182,6 +287,7 @@ int main(int argc, char** argv) {
   }
   RenderTaxSetup(out, appFolder);
   RenderShoplistDialogs(out, appFolder);
+  RenderSaleTooltip(out, appFolder);
   std::filesystem::remove_all(appFolder);
   return 0;
 }

@@ -6,11 +6,15 @@
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
+#include <string>
 
 #include "app/tallyfox_app.h"
 #include "core/common/text.h"
 #include "core/files/data_folder.h"
 #include "core/files/files.h"
+#include "core/shoplist/list_store.h"
+#include "core/shoplist/list_text.h"
+#include "core/tax/tax_file.h"
 #include "platform/display.h"
 #include "platform/modal.h"
 
@@ -36,10 +40,14 @@ void TellUser(std::u16string_view text) {
   }
 }
 
+struct CommandLine {
+  std::filesystem::path dataFolder;  // empty when none was asked for
+  std::optional<std::u16string> listToExport;
+};
+
 // The command line, read before anything needs a display: --help and
-// --version answer and end the program here. Gives the data folder asked
-// for, if any.
-std::filesystem::path ReadCommandLine(int argc, char** argv) {
+// --version answer and end the program here.
+CommandLine ReadCommandLine(int argc, char** argv) {
   QCoreApplication reader(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("tallyfox"));
   QCoreApplication::setApplicationVersion(QStringLiteral(TALLYFOX_VERSION));
@@ -54,15 +62,56 @@ std::filesystem::path ReadCommandLine(int argc, char** argv) {
       QStringLiteral("Keep the tax setting, the exchange rates and the lists in <folder>."),
       QStringLiteral("folder"));
   parser.addOption(dataDir);
+  const QCommandLineOption exportList(
+      QStringLiteral("export-list"),
+      QStringLiteral("Print the shopping list <name> as text and leave; needs no display."),
+      QStringLiteral("name"));
+  parser.addOption(exportList);
   parser.process(reader);
-  if (!parser.isSet(dataDir)) return {};
-  return std::filesystem::absolute(parser.value(dataDir).toStdString());
+  CommandLine line;
+  if (parser.isSet(dataDir)) {
+    line.dataFolder = std::filesystem::absolute(parser.value(dataDir).toStdString());
+  }
+  if (parser.isSet(exportList)) line.listToExport = parser.value(exportList).toStdU16String();
+  return line;
+}
+
+class StandardErrorReporter : public tallyfox::Reporter {
+ public:
+  void Report(std::u16string_view message) override {
+    std::fprintf(stderr, "tallyfox: %s\n", tallyfox::ToUtf8(message).c_str());
+  }
+};
+
+// No tax.ini is no state chosen, not an error.
+class IgnoredReports : public tallyfox::Reporter {
+  void Report(std::u16string_view) override {}
+};
+
+// Only reads: it takes no lock, so it may run beside the program, and it
+// leaves no folder or file behind.
+int ExportList(const CommandLine& line) {
+  const std::filesystem::path folder =
+      tallyfox::FindDataFolder(tallyfox::ModulePath(), line.dataFolder);
+  tallyfox::TaxSetting setting;
+  IgnoredReports noTaxFile;
+  tallyfox::ReadTaxFile(folder, setting, noTaxFile);
+  StandardErrorReporter reporter;
+  const std::optional<tallyfox::ListContents> contents =
+      tallyfox::ListStore(folder, reporter).ReadItems(*line.listToExport);
+  if (!contents) return 1;
+  const tallyfox::ListSheet sheet =
+      tallyfox::MakeListSheet(*line.listToExport, *contents, tallyfox::StoredGeneralRate(setting));
+  std::fputs(tallyfox::ToUtf8(tallyfox::ListSheetText(sheet)).c_str(), stdout);
+  return 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::filesystem::path requestedFolder = ReadCommandLine(argc, argv);
+  const CommandLine line = ReadCommandLine(argc, argv);
+  if (line.listToExport) return ExportList(line);
+  const std::filesystem::path& requestedFolder = line.dataFolder;
   if (!HasDisplay()) {
     std::fputs(
         "tallyfox: no display found; set DISPLAY (or WAYLAND_DISPLAY), or start it with "

@@ -14,6 +14,9 @@ constexpr std::array<std::u16string_view, 5> kTabCaptions = {u"Sale", u"Discount
                                                              u"Converter", u"About"};
 constexpr int kSaleTab = 0;
 constexpr int kDiscountTab = 1;
+constexpr int kShoplistTab = 2;
+constexpr int kConverterTab = 3;
+constexpr int kAboutTab = 4;
 
 // Only a quarter turn shows the landscape set; anything else counts as upright.
 bool IsLandscapeOrientation(int degrees) { return degrees == 90 || degrees == 270; }
@@ -34,11 +37,8 @@ CTallyfoxDlg::CTallyfoxDlg(std::filesystem::path dataFolder)
       tab1L_(values_),
       tab2L_(values_),
       tab4L_(values_),
-      tab5L_(values_) {}
-
-bool CTallyfoxDlg::Route(Notification& notification) {
-  return RouteThrough<CTallyfoxDlg>(kMessageMap, *this, notification) ||
-         Dialog::Route(notification);
+      tab5L_(values_) {
+  UseMessageMap(this, kMessageMap);
 }
 
 CDialogTab2& CTallyfoxDlg::SalePage() { return values_.isLandscape ? tab2L_ : tab2_; }
@@ -47,15 +47,16 @@ CDialogTab1& CTallyfoxDlg::DiscountPage() { return values_.isLandscape ? tab1L_ 
 Dialog& CTallyfoxDlg::PageAt(int tab) {
   const bool landscape = values_.isLandscape;
   switch (tab) {
-    case 0:
+    case kSaleTab:
       return SalePage();
-    case 1:
+    case kDiscountTab:
       return DiscountPage();
-    case 2:
+    case kShoplistTab:
       return landscape ? static_cast<Dialog&>(tab4L_) : tab4_;
-    case 3:
+    case kConverterTab:
       return landscape ? static_cast<Dialog&>(tab5L_) : tab5_;
-    default:
+    case kAboutTab:
+    default:  // a tab past the last is none the user can choose
       return landscape ? static_cast<Dialog&>(tab3L_) : tab3_;
   }
 }
@@ -129,7 +130,7 @@ void CTallyfoxDlg::OnTabSelChange(Notification& notification) {
     ShowCalculatorPage(SalePage());
   } else if (selected == kDiscountTab) {
     ShowCalculatorPage(DiscountPage());
-  } else if (selected >= 2 && selected < static_cast<int>(kTabCaptions.size())) {
+  } else if (selected >= kShoplistTab && selected <= kAboutTab) {
     PageAt(selected).ShowWindow(true);
   }
   notification.result = 0;

@@ -32,7 +32,6 @@ class CTallyfoxDlg : public Dialog {
   void OnSize(int width, int height) override;
   void OnCancel() override;
   void OnQuit() override;
-  bool Route(Notification& notification) override;
 
  private:
   void OnTabSelChange(Notification& notification);

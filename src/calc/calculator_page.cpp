@@ -11,11 +11,8 @@ const MessageEntry<CalculatorPage> CalculatorPage::kMessageMap[] = {
 };
 
 CalculatorPage::CalculatorPage(ProgramValues& values, int templateNumber, int firstPriceId)
-    : Dialog(templateNumber), firstPriceId_(firstPriceId), taxControls_(*this, values) {}
-
-bool CalculatorPage::Route(Notification& notification) {
-  return RouteThrough<CalculatorPage>(kMessageMap, *this, notification) ||
-         Dialog::Route(notification);
+    : Dialog(templateNumber), firstPriceId_(firstPriceId), taxControls_(*this, values) {
+  UseMessageMap(this, kMessageMap);
 }
 
 void CalculatorPage::FocusFirstPrice() {

@@ -28,11 +28,11 @@ class CalculatorPage : public Dialog {
   // The rate for "Calc" from the tax controls; nothing, once the user has
   // been told, when tax is asked for but no state is chosen.
   std::optional<double> RateForCalc();
+  // Where the rate for "Calc" comes from, for the totals' tooltips.
+  std::u16string RateSource() const { return taxControls_.RateSource(); }
   // For a "Calc" whose results would not be finite numbers: every box keeps
   // what it shows.
   void ReportAmountTooLarge();
-
-  bool Route(Notification& notification) override;
 
  private:
   void OnWithTaxClicked();

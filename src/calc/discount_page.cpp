@@ -11,11 +11,8 @@ const MessageEntry<CDialogTab1> CDialogTab1::kMessageMap[] = {
 };
 
 CDialogTab1::CDialogTab1(ProgramValues& values, int templateNumber)
-    : CalculatorPage(values, templateNumber, kIdcDiscountPrice) {}
-
-bool CDialogTab1::Route(Notification& notification) {
-  return RouteThrough<CDialogTab1>(kMessageMap, *this, notification) ||
-         CalculatorPage::Route(notification);
+    : CalculatorPage(values, templateNumber, kIdcDiscountPrice) {
+  UseMessageMap(this, kMessageMap);
 }
 
 bool CDialogTab1::OnInitDialog() {

@@ -15,7 +15,6 @@ class CDialogTab1 : public CalculatorPage {
 
  protected:
   bool OnInitDialog() override;
-  bool Route(Notification& notification) override;
 
  private:
   void OnCalc();

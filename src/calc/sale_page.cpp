@@ -3,6 +3,7 @@
 #include <array>
 
 #include "core/calc/sale_sums.h"
+#include "core/tax/tax_explained.h"
 
 namespace tallyfox {
 
@@ -12,11 +13,8 @@ const MessageEntry<CDialogTab2> CDialogTab2::kMessageMap[] = {
 };
 
 CDialogTab2::CDialogTab2(ProgramValues& values, int templateNumber)
-    : CalculatorPage(values, templateNumber, kIdcSaleFirstPrice) {}
-
-bool CDialogTab2::Route(Notification& notification) {
-  return RouteThrough<CDialogTab2>(kMessageMap, *this, notification) ||
-         CalculatorPage::Route(notification);
+    : CalculatorPage(values, templateNumber, kIdcSaleFirstPrice) {
+  UseMessageMap(this, kMessageMap);
 }
 
 bool CDialogTab2::OnInitDialog() {
@@ -54,12 +52,19 @@ void CDialogTab2::OnCalc() {
   }
   SetItemText(kIdcSaleTax, sums->tax);
   SetItemText(kIdcSaleTotal, sums->total);
+  ExplainTotals(*sums, *rate);
+}
+
+void CDialogTab2::ExplainTotals(const SaleSums& sums, double rate) {
+  Item(kIdcSaleTax).SetToolTip(RowTaxExplained(sums.tax, sums.rowTaxes, rate, RateSource()));
+  Item(kIdcSaleTotal).SetToolTip(TotalExplained(sums.total, sums.subtotal, sums.tax));
 }
 
 void CDialogTab2::OnClear() {
   ResetRows();
   SetItemText(kIdcSaleTotal, u"");
   SetItemText(kIdcSaleTax, u"");
+  for (int id : {kIdcSaleTax, kIdcSaleTotal}) Item(id).SetToolTip(u"");
 }
 
 }  // namespace tallyfox

@@ -3,6 +3,7 @@
 // The "Sale" page: sixteen rows of price, discount and quantity.
 
 #include "calc/calculator_page.h"
+#include "core/calc/sale_sums.h"
 #include "res/calc_ids.h"
 
 namespace tallyfox {
@@ -16,11 +17,11 @@ class CDialogTab2 : public CalculatorPage {
 
  protected:
   bool OnInitDialog() override;
-  bool Route(Notification& notification) override;
 
  private:
   void OnCalc();
   void OnClear();
+  void ExplainTotals(const SaleSums& sums, double rate);
 
   static const MessageEntry<CDialogTab2> kMessageMap[];
 };

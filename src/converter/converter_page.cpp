@@ -26,10 +26,8 @@ const MessageEntry<CDialogTab5> CDialogTab5::kMessageMap[] = {
 };
 
 CDialogTab5::CDialogTab5(ProgramValues& values, int templateNumber)
-    : Dialog(templateNumber), values_(values) {}
-
-bool CDialogTab5::Route(Notification& notification) {
-  return RouteThrough<CDialogTab5>(kMessageMap, *this, notification) || Dialog::Route(notification);
+    : Dialog(templateNumber), values_(values) {
+  UseMessageMap(this, kMessageMap);
 }
 
 void CDialogTab5::DoDataExchange(DataExchange& dx) {
@@ -139,8 +137,7 @@ void CDialogTab5::ClearUnitFields() {
   DropDownItem(kIdcFromUnitList).ResetContent();
   DropDownItem(kIdcToUnitList).ResetContent();
   ListView& table = ListViewItem(kIdcShoeTable);
-  table.DeleteAllItems();
-  while (table.ColumnCount() > 0) table.DeleteColumn(0);
+  table.ClearColumns();
   table.Show(false);
   for (const int id : kUnitFieldIds) Item(id).Show(false);
   for (const int id : kRateRowIds) Item(id).Show(false);

@@ -22,7 +22,6 @@ class CDialogTab5 : public Dialog {
  protected:
   bool OnInitDialog() override;
   void DoDataExchange(DataExchange& dx) override;
-  bool Route(Notification& notification) override;
 
   void OnCategoryChange();
   // Converts at once on every keystroke in the value field and every change

@@ -1,5 +1,7 @@
 #include "converter/shoe_size_view.h"
 
+#include <vector>
+
 #include "core/converter/shoe_sizes.h"
 
 namespace tallyfox {
@@ -7,12 +9,12 @@ namespace tallyfox {
 void BuildShoeSizeTable(ListView& view, ConverterCategory category, bool landscape) {
   const std::optional<ShoeSizeTable> table = ShoeSizeTableOf(category);
   if (!table) return;
-  int column = 0;
+  std::vector<ListColumn> columns;
   for (const ShoeSizeColumn& heading : table->columns) {
-    view.InsertColumn(column++, heading.heading,
-                      landscape ? heading.landscapeWidth : heading.portraitWidth,
-                      ColumnAlign::Center);
+    columns.push_back({heading.heading, landscape ? heading.landscapeWidth : heading.portraitWidth,
+                       ColumnAlign::Center});
   }
+  view.SetColumns(columns);
   view.Show(true);
   int row = 0;
   for (const ShoeSizeRow& cells : table->rows) {

@@ -65,53 +65,45 @@ void Control::Send(Notification& notification) const {
   if (sink_) sink_(notification);
 }
 
-std::u16string Control::Text() const {
-  switch (kind_) {
-    case ControlKind::Edit:
-      return FromQString(As<QLineEdit>(widget_)->text());
-    case ControlKind::StaticText:
-    case ControlKind::Picture:
-      return FromQString(As<QLabel>(widget_)->text());
-    case ControlKind::PushButton:
-    case ControlKind::CheckBox:
-    case ControlKind::RadioButton:
-      return FromQString(As<QAbstractButton>(widget_)->text());
-    case ControlKind::DropDownList:
-      return FromQString(As<QComboBox>(widget_)->currentText());
-    case ControlKind::ListBox: {
-      const auto selected = As<QListWidget>(widget_)->selectedItems();
-      return selected.isEmpty() ? std::u16string() : FromQString(selected.front()->text());
-    }
-    case ControlKind::ListView:
-    case ControlKind::TabControl:
-      break;
-  }
-  return {};
+std::u16string Control::Text() const { return {}; }
+void Control::SetText(std::u16string_view) {}
+
+std::u16string Button::Text() const { return FromQString(As<QAbstractButton>(widget())->text()); }
+
+void Button::SetText(std::u16string_view text) {
+  const QString value = ToQString(text);
+  As<QAbstractButton>(widget())->setText(value);
+  // A button named for what it does still tells what it shows.
+  if (!widget()->accessibleName().isEmpty()) widget()->setAccessibleDescription(value);
 }
 
-void Control::SetText(std::u16string_view text) {
+std::u16string Edit::Text() const { return FromQString(As<QLineEdit>(widget())->text()); }
+
+void Edit::SetText(std::u16string_view text) {
+  auto* edit = As<QLineEdit>(widget());
   const QString value = ToQString(text);
-  switch (kind_) {
-    case ControlKind::Edit: {
-      auto* edit = As<QLineEdit>(widget_);
-      if (edit->text() == value) break;     // keeps the caret where the user is typing
-      const QSignalBlocker quiet(widget_);  // only the user's typing notifies
-      edit->setText(value);
-      break;
-    }
-    case ControlKind::StaticText:
-      As<QLabel>(widget_)->setText(StaticCaption(text));
-      break;
-    case ControlKind::PushButton:
-    case ControlKind::CheckBox:
-    case ControlKind::RadioButton:
-      As<QAbstractButton>(widget_)->setText(value);
-      // A button named for what it does still tells what it shows.
-      if (!widget_->accessibleName().isEmpty()) widget_->setAccessibleDescription(value);
-      break;
-    default:
-      break;
-  }
+  if (edit->text() == value) return;     // keeps the caret where the user is typing
+  const QSignalBlocker quiet(widget());  // only the user's typing notifies
+  edit->setText(value);
+}
+
+std::u16string StaticText::Text() const { return FromQString(As<QLabel>(widget())->text()); }
+
+void StaticText::SetText(std::u16string_view text) {
+  As<QLabel>(widget())->setText(StaticCaption(text));
+}
+
+std::u16string DropDownList::Text() const {
+  return FromQString(As<QComboBox>(widget())->currentText());
+}
+
+void DropDownList::Move(const PixelRect& rect) {
+  Control::Move({rect.x, rect.y, rect.width, std::min(rect.height, widget()->sizeHint().height())});
+}
+
+std::u16string ListBox::Text() const {
+  const auto selected = As<QListWidget>(widget())->selectedItems();
+  return selected.isEmpty() ? std::u16string() : FromQString(selected.front()->text());
 }
 
 void Control::Show(bool show) { widget_->setVisible(show); }
@@ -120,12 +112,11 @@ void Control::Enable(bool enable) { widget_->setEnabled(enable); }
 bool Control::IsEnabled() const { return widget_->isEnabled(); }
 void Control::SetFocus() { widget_->setFocus(Qt::OtherFocusReason); }
 bool Control::HasFocus() const { return widget_->hasFocus(); }
+void Control::SetToolTip(std::u16string_view text) { widget_->setToolTip(ToQString(text)); }
+std::u16string Control::ToolTip() const { return FromQString(widget_->toolTip()); }
 
 void Control::Move(const PixelRect& rect) {
-  int height = rect.height;
-  // A drop-down list's height includes the opened list; the closed box is one line.
-  if (kind_ == ControlKind::DropDownList) height = std::min(height, widget_->sizeHint().height());
-  widget_->setGeometry(rect.x, rect.y, rect.width, height);
+  widget_->setGeometry(rect.x, rect.y, rect.width, rect.height);
 }
 
 PixelRect Control::Rect() const {
@@ -152,12 +143,19 @@ void Edit::SetReadOnly(bool readOnly) { As<QLineEdit>(widget())->setReadOnly(rea
 bool Edit::IsReadOnly() const { return As<QLineEdit>(widget())->isReadOnly(); }
 void Edit::SelectAll() { As<QLineEdit>(widget())->selectAll(); }
 
-void StaticText::SetImage(int resource) {
+void Picture::SetImage(int resource) {
   auto* label = As<QLabel>(widget());
   const QPixmap pixmap = ImagePixmap(resource, label->devicePixelRatioF());
   label->setPixmap(pixmap);
-  // A picture static takes the size of its bitmap.
   if (!pixmap.isNull()) label->resize(pixmap.deviceIndependentSize().toSize());
+}
+
+void Picture::Move(const PixelRect& rect) {
+  if (As<QLabel>(widget())->pixmap().isNull()) {
+    Control::Move(rect);
+  } else {
+    widget()->move(rect.x, rect.y);
+  }
 }
 
 ListControl::ListControl(const ItemTemplate& item, QWidget* widget, Sink sink)
@@ -283,20 +281,18 @@ void ListView::SetFullRowSelect(bool on) {
                                           : QAbstractItemView::SelectItems);
 }
 
-int ListView::InsertColumn(int index, std::u16string_view heading, int width, ColumnAlign align) {
+void ListView::SetColumns(std::span<const ListColumn> columns) {
   auto* view = View(widget());
-  const int at = view->Items().InsertColumn(index, ToQString(heading), ToQtAlign(align));
-  view->header()->setSectionHidden(at, false);
-  view->setColumnWidth(at, width);
-  return at;
-}
-
-bool ListView::DeleteColumn(int index) {
-  auto* view = View(widget());
-  if (index < 0 || index >= ColumnCount()) return false;
-  view->Items().RemoveColumn(index);
-  if (ColumnCount() == 0) view->header()->setSectionHidden(0, true);
-  return true;
+  std::vector<ListViewModel::Column> model;
+  for (const ListColumn& column : columns) {
+    model.push_back({ToQString(column.heading), ToQtAlign(column.align)});
+  }
+  const QSignalBlocker quiet(view);
+  view->Items().SetColumns(std::move(model));
+  view->header()->setSectionHidden(0, columns.empty());
+  for (std::size_t i = 0; i < columns.size(); ++i) {
+    view->setColumnWidth(static_cast<int>(i), columns[i].width);
+  }
 }
 
 int ListView::ColumnCount() const { return View(widget())->Items().Columns(); }
@@ -421,7 +417,7 @@ PixelRect TabControl::ClientRect() const {
 // Keeps the reported states of list-view rows in step and tells the owner
 // of every change, with the state before and after.
 void ReportRowChange(const ListView& control, int row) {
-  auto* view = View(control.widget());
+  auto* view = View(WidgetOf(control));
   if (!HasRow(view, row)) return;
   const std::uint32_t before = view->Items().ReportedState(row);
   const std::uint32_t after = CurrentState(view, row);
@@ -432,7 +428,7 @@ void ReportRowChange(const ListView& control, int row) {
   notification.item = row;
   notification.oldState = before;
   notification.newState = after;
-  control.Send(notification);
+  SendFrom(control, notification);
 }
 
 }  // namespace tallyfox

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,18 +37,32 @@ class Control {
   int id() const { return id_; }
   ControlKind kind() const { return kind_; }
 
-  std::u16string Text() const;
-  void SetText(std::u16string_view text);
+  // What the control shows as its text; nothing for kinds that show none.
+  virtual std::u16string Text() const;
+  virtual void SetText(std::u16string_view text);
   void Show(bool show);
   bool IsVisible() const;
   void Enable(bool enable);
   bool IsEnabled() const;
   void SetFocus();
   bool HasFocus() const;
-  void Move(const PixelRect& rect);
+  virtual void Move(const PixelRect& rect);
   PixelRect Rect() const;
+  // Shows again what the template gives the control (its caption, picture
+  // or selection), as a new layout from another template does.
+  virtual void ShowTemplate(const ItemTemplate&) {}
+  // Shown when the pointer rests on the control; empty shows none.
+  void SetToolTip(std::u16string_view text);
+  std::u16string ToolTip() const;
 
-  // For the platform layer and its test seam only.
+  // The widget side, and the tests that act through it, reach the control's
+  // widget and send its notifications here; the windows never do.
+  friend QWidget* WidgetOf(const Control& control) { return control.widget_; }
+  friend void SendFrom(const Control& control, Notification& notification) {
+    control.Send(notification);
+  }
+
+ protected:
   QWidget* widget() const { return widget_; }
   void Send(Notification& notification) const;
 
@@ -58,21 +73,25 @@ class Control {
   QWidget* widget_;
 };
 
+// Push buttons, and the check boxes and radio buttons built on them.
 class Button : public Control {
  public:
   using Control::Control;
+  std::u16string Text() const override;
+  void SetText(std::u16string_view text) override;
+  void ShowTemplate(const ItemTemplate& item) override { SetText(item.caption); }
 };
 
-class CheckBox : public Control {
+class CheckBox : public Button {
  public:
-  using Control::Control;
+  using Button::Button;
   bool IsChecked() const;
   void SetChecked(bool checked);
 };
 
-class RadioButton : public Control {
+class RadioButton : public Button {
  public:
-  using Control::Control;
+  using Button::Button;
   bool IsChecked() const;
   void SetChecked(bool checked);
 };
@@ -80,6 +99,8 @@ class RadioButton : public Control {
 class Edit : public Control {
  public:
   using Control::Control;
+  std::u16string Text() const override;
+  void SetText(std::u16string_view text) override;
   void SetReadOnly(bool readOnly);
   bool IsReadOnly() const;
   // Selects all text and scrolls the caret into view.
@@ -89,14 +110,26 @@ class Edit : public Control {
 class StaticText : public Control {
  public:
   using Control::Control;
-  // Shows a bitmap resource (picture statics).
+  std::u16string Text() const override;
+  void SetText(std::u16string_view text) override;
+  void ShowTemplate(const ItemTemplate& item) override { SetText(item.caption); }
+};
+
+// A static that shows a bitmap, at the bitmap's own size.
+class Picture : public StaticText {
+ public:
+  using StaticText::StaticText;
   void SetImage(int resource);
+  void Move(const PixelRect& rect) override;
+  void ShowTemplate(const ItemTemplate& item) override { SetImage(item.resource); }
 };
 
 // Drop-down lists and list boxes share their entry handling.
 class ListControl : public Control {
  public:
   ListControl(const ItemTemplate& item, QWidget* widget, Sink sink);
+  // A new layout keeps the entry chosen and shows it again.
+  void ShowTemplate(const ItemTemplate&) override { SetCurSel(CurSel()); }
 
   int Count() const;
   // Adds at the sorted place in a sorted list, else at the end; gives the index.
@@ -115,14 +148,24 @@ class ListControl : public Control {
 class DropDownList : public ListControl {
  public:
   using ListControl::ListControl;
+  std::u16string Text() const override;
+  // The height of the template includes the opened list; the closed box is one line.
+  void Move(const PixelRect& rect) override;
 };
 
 class ListBox : public ListControl {
  public:
   using ListControl::ListControl;
+  std::u16string Text() const override;
 };
 
 enum class ColumnAlign { Left, Center, Right };
+
+struct ListColumn {
+  std::u16string_view heading;
+  int width = 0;  // pixels
+  ColumnAlign align = ColumnAlign::Left;
+};
 
 class ListView : public Control {
  public:
@@ -130,8 +173,10 @@ class ListView : public Control {
 
   void SetTickBoxes(bool on);
   void SetFullRowSelect(bool on);
-  int InsertColumn(int index, std::u16string_view heading, int width, ColumnAlign align);
-  bool DeleteColumn(int index);
+  // Empties the table and gives it these columns, left to right.
+  void SetColumns(std::span<const ListColumn> columns);
+  // Empties the table of its rows and columns.
+  void ClearColumns() { SetColumns({}); }
   int ColumnCount() const;
   std::u16string ColumnHeading(int index) const;
   int ColumnWidth(int index) const;

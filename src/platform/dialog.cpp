@@ -13,9 +13,6 @@
 #include "platform/widgets.h"
 
 namespace tallyfox {
-
-std::vector<Dialog*>& ActiveStack();
-
 namespace {
 
 [[noreturn]] void WrongControl(int templateNumber, int id, const char* what) {
@@ -114,7 +111,7 @@ void Dialog::GroupRadioButtons() {
     if (items[i].style & kGroup) group = nullptr;
     if (items[i].kind != ControlKind::RadioButton) continue;
     if (group == nullptr) group = new QButtonGroup(widget_);
-    group->addButton(static_cast<QAbstractButton*>(controls_[i]->widget()));
+    group->addButton(static_cast<QAbstractButton*>(WidgetOf(*controls_[i])));
   }
 }
 
@@ -122,7 +119,7 @@ void Dialog::InitWindow() {
   DispatchSize(widget_->width(), widget_->height());
   if (!OnInitDialog()) return;
   for (const auto& control : controls_) {
-    QWidget* w = control->widget();
+    QWidget* w = WidgetOf(*control);
     if (w->focusPolicy() == Qt::StrongFocus && w->isEnabled() && !w->isHidden()) {
       w->setFocus(Qt::OtherFocusReason);
       break;
@@ -135,7 +132,7 @@ void Dialog::InitWindow() {
 void Dialog::FitTopLevelWindow() {
   QRect needed(0, 0, widget_->width(), widget_->height());
   for (const auto& control : controls_) {
-    if (!control->widget()->isHidden()) needed = needed.united(control->widget()->geometry());
+    if (!WidgetOf(*control)->isHidden()) needed = needed.united(WidgetOf(*control)->geometry());
   }
   widget_->resize(needed.width(), needed.height());
   const QScreen* screen = QGuiApplication::primaryScreen();
@@ -149,7 +146,7 @@ void Dialog::FitTopLevelWindow() {
 
 bool Dialog::Create(Control& parent) {
   DestroyWindow();
-  if (!BuildWindow(parent.widget(), true)) return false;
+  if (!BuildWindow(WidgetOf(parent), true)) return false;
   widget_->hide();
   InitWindow();
   return true;
@@ -271,7 +268,11 @@ PixelRect Dialog::MapDialogRect(const DuRect& rect) const {
   return ToPixels(rect, BaseUnits{baseUnitX_, baseUnitY_});
 }
 
-void Dialog::DispatchNotification(Notification& notification) { Route(notification); }
+void Dialog::DispatchNotification(Notification& notification) {
+  for (const auto& route : routers_) {
+    if (route(notification)) return;
+  }
+}
 
 bool Dialog::OnInitDialog() {
   UpdateData(false);
@@ -288,7 +289,5 @@ void Dialog::OnOK() {
 void Dialog::OnCancel() { EndDialog(kIdCancel); }
 
 void Dialog::OnSize(int, int) {}
-
-bool Dialog::Route(Notification&) { return false; }
 
 }  // namespace tallyfox

@@ -3,6 +3,8 @@
 // The base of every window: built from a numbered template, either as a
 // modeless child of another window (pages) or run modally.
 
+#include <cstddef>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -91,16 +93,11 @@ class Dialog {
   // Converts a rectangle in this window's dialog units to pixels.
   PixelRect MapDialogRect(const DuRect& rect) const;
 
-  // Called by the platform; not for the windows themselves.
-  void DispatchNotification(Notification& notification);
-  void DispatchCancelMode() { OnCancelMode(); }
-  void DispatchSize(int width, int height) { OnSize(width, height); }
-  void DispatchOk() { OnOK(); }
-  void DispatchCancel() { OnCancel(); }
-  void DispatchQuit() { OnQuit(); }
-  void ForgetWindow();
   bool HasEnded() const { return ended_; }
-  DialogWidget* widget() const { return widget_; }
+
+  // The widget side, and the tests that act through it, reach the window's
+  // widget here; the windows themselves never do.
+  friend DialogWidget* WidgetOf(const Dialog& dialog) { return dialog.widget_; }
 
  protected:
   // Default: data exchange towards the controls; true lets the platform place
@@ -117,10 +114,29 @@ class Dialog {
   // A message box or modal dialog is opening above this window.
   virtual void OnCancelMode() {}
   virtual void OnSize(int width, int height);
-  // Runs the window's message map; false when it has no entry for it.
-  virtual bool Route(Notification& notification);
+
+  // Adds a class's message map to the window's. Each class of a window calls
+  // it in its constructor, so a derived class's entries come before its base's.
+  template <class Window, std::size_t N>
+  void UseMessageMap(Window* window, const MessageEntry<Window> (&map)[N]) {
+    routers_.insert(routers_.begin(), [window, &map](Notification& notification) {
+      return RouteThrough<Window>(map, *window, notification);
+    });
+  }
 
  private:
+  // What the window's widget and the modal runs tell it.
+  friend class DialogWidget;
+  friend void SendCancelModeToActive();
+  void DispatchNotification(Notification& notification);
+  void DispatchCancelMode() { OnCancelMode(); }
+  void DispatchSize(int width, int height) { OnSize(width, height); }
+  void DispatchOk() { OnOK(); }
+  void DispatchCancel() { OnCancel(); }
+  void DispatchQuit() { OnQuit(); }
+  void ForgetWindow();
+  DialogWidget* widget() const { return widget_; }
+
   bool BuildWindow(QWidget* parent, bool child);
   void InitWindow();
   void GroupRadioButtons();
@@ -133,6 +149,7 @@ class Dialog {
   int baseUnitX_ = 0;
   int baseUnitY_ = 0;
   bool inModalRun_ = false;
+  std::vector<std::function<bool(Notification&)>> routers_;
   bool ended_ = false;
   int result_ = kIdCancel;
 };

@@ -30,7 +30,7 @@ MessageResult MessageBox(const Dialog* owner, std::u16string_view text, MessageB
   QMessageBox box(
       QMessageBox::NoIcon, QStringLiteral("Tallyfox"), ToQString(text),
       buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
-      parent != nullptr ? parent->widget() : nullptr);
+      parent != nullptr ? WidgetOf(*parent) : nullptr);
   const int answer = box.exec();
   if (buttons == MessageButtons::Ok) return MessageResult::Ok;
   return answer == QMessageBox::Yes ? MessageResult::Yes : MessageResult::No;

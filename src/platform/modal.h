@@ -4,6 +4,7 @@
 // mode is sent to.
 
 #include <string_view>
+#include <vector>
 
 #include "core/common/reporter.h"
 
@@ -31,6 +32,9 @@ class MessageBoxReporter : public Reporter {
 // The top-level window that has the user's attention: the innermost modal
 // run, or none.
 Dialog* ActiveDialog();
+
+// For the widget side: the windows in their modal runs, innermost last.
+std::vector<Dialog*>& ActiveStack();
 
 // Tells the active window that something opens above it.
 void SendCancelModeToActive();

@@ -20,34 +20,10 @@ bool RelayoutFromTemplate(Dialog& window, int templateNumber) {
     }
     Control& control = window.Item(item.id);
     moves.emplace_back(&control, window.MapDialogRect(item.rect));
-    switch (item.kind) {
-      case ControlKind::PushButton:
-      case ControlKind::CheckBox:
-      case ControlKind::RadioButton:
-      case ControlKind::StaticText:
-        control.SetText(item.caption);
-        break;
-      case ControlKind::Picture:
-        static_cast<StaticText&>(control).SetImage(item.resource);
-        break;
-      case ControlKind::DropDownList:
-      case ControlKind::ListBox: {
-        auto& list = static_cast<ListControl&>(control);
-        list.SetCurSel(list.CurSel());
-        break;
-      }
-      default:
-        break;
-    }
+    control.ShowTemplate(item);
     if (item.id == kIdcStatic) ++itemsWithoutId;
   }
-  for (auto& [control, rect] : moves) {
-    if (control->kind() == ControlKind::Picture) {
-      control->widget()->move(rect.x, rect.y);  // a picture keeps its bitmap's size
-    } else {
-      control->Move(rect);
-    }
-  }
+  for (auto& [control, rect] : moves) control->Move(rect);
   return result && itemsWithoutId < 2;
 }
 

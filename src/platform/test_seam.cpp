@@ -84,7 +84,7 @@ void UiScript::RunModal(Dialog& dialog) {
   }
   Expectation expected = std::move(expectations_.front());
   expectations_.pop_front();
-  dialog.widget()->show();
+  WidgetOf(dialog)->show();
   if (expected.actions) expected.actions(dialog);
   if (!dialog.HasEnded()) {
     failures_.push_back(Report("dialog ", std::to_string(number), " was left open"));

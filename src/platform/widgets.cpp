@@ -25,8 +25,6 @@
 
 namespace tallyfox {
 
-void ReportRowChange(const ListView& control, int row);
-
 QString StaticCaption(std::u16string_view caption) { return ToQString(ShownCaption(caption)); }
 
 namespace {
@@ -72,7 +70,7 @@ void SetAccessibleNames(std::span<const ItemTemplate> items,
                         const std::vector<std::unique_ptr<Control>>& controls) {
   const std::vector<std::u16string> names = AccessibleNames(items);
   for (std::size_t i = 0; i < names.size() && i < controls.size(); ++i) {
-    if (!names[i].empty()) controls[i]->widget()->setAccessibleName(ToQString(names[i]));
+    if (!names[i].empty()) WidgetOf(*controls[i])->setAccessibleName(ToQString(names[i]));
   }
 }
 
@@ -228,50 +226,16 @@ QString WithCell(const QString& cells, int column, QStringView text) {
   return Spliced(cells, place.start, place.end, cell);
 }
 
-QString WithEmptyCellAt(const QString& cells, int column) {
-  const CellPlace place = FindCell(cells, column);
-  if (place.index != column) return cells;  // no cell there to move on
-  return Spliced(cells, place.start, place.start, QString(1, QChar(0)));
-}
-
-QString WithoutCell(const QString& cells, int column) {
-  const CellPlace place = FindCell(cells, column);
-  if (place.index != column) return cells;
-  return Spliced(cells, place.start, place.end, QString());
-}
-
 static_assert(((kRowFocused | kRowSelected | kRowTicked | kRowUnticked) >> 16) == 0);
 
 }  // namespace
 
-int ListViewModel::InsertColumn(int index, const QString& heading, Qt::Alignment align) {
-  if (columns_.empty()) {
-    // The hidden column comes into use, its cells emptied.
-    columns_.push_back(Column{heading, align});
-    for (Row& row : rows_) row.cells = WithCell(row.cells, 0, {});
-    emit headerDataChanged(Qt::Horizontal, 0, 0);
-    if (!rows_.empty()) emit dataChanged(this->index(0, 0), this->index(Rows() - 1, 0));
-    return 0;
-  }
-  const int at = std::clamp(index, 0, Columns());
-  beginInsertColumns({}, at, at);
-  columns_.insert(columns_.begin() + at, Column{heading, align});
-  for (Row& row : rows_) row.cells = WithEmptyCellAt(row.cells, at);
-  endInsertColumns();
-  return at;
-}
-
-void ListViewModel::RemoveColumn(int column) {
-  if (Columns() == 1) {
-    // The one column a tree view keeps goes back to hiding, cells and all.
-    columns_.clear();
-    emit headerDataChanged(Qt::Horizontal, 0, 0);
-    return;
-  }
-  beginRemoveColumns({}, column, column);
-  columns_.erase(columns_.begin() + column);
-  for (Row& row : rows_) row.cells = WithoutCell(row.cells, column);
-  endRemoveColumns();
+// Columns come and go only with the table empty: no cell is ever shifted.
+void ListViewModel::SetColumns(std::vector<Column> columns) {
+  beginResetModel();
+  rows_.clear();
+  columns_ = std::move(columns);
+  endResetModel();
 }
 
 QString ListViewModel::Heading(int column) const {
@@ -503,22 +467,26 @@ QWidget* MakeWidget(const ItemTemplate& item, QWidget* parent) {
     case ControlKind::StaticText:
     case ControlKind::Picture:
       return MakeStatic(item, parent);
-    default:
+    case ControlKind::DropDownList:
+    case ControlKind::ListBox:
+    case ControlKind::ListView:
+    case ControlKind::TabControl:
       return MakeListWidget(item, parent);
   }
+  return nullptr;
 }
 
 void Notify(const Control& control, tallyfox::Notify code) {
   Notification notification;
   notification.code = code;
-  control.Send(notification);
+  SendFrom(control, notification);
 }
 
 // While the control itself changes its rows it blocks the view's signals:
 // those changes are the owner's own doing and tell it nothing. The
 // selection still reports, as a removed row takes its selection with it.
 void ConnectListView(ListView& control) {
-  auto* view = static_cast<ListViewWidget*>(control.widget());
+  auto* view = static_cast<ListViewWidget*>(WidgetOf(control));
   view->rowBackground = [&control](int row) { return control.RowBackground(row); };
   QObject::connect(&view->Items(), &QAbstractItemModel::dataChanged, view,
                    [&control, view](const QModelIndex& first, const QModelIndex& last) {
@@ -545,7 +513,7 @@ void ConnectListView(ListView& control) {
 
 // Ties a widget's user-input signals to notifications of its control.
 void ConnectSignals(Control& control) {
-  QWidget* widget = control.widget();
+  QWidget* widget = WidgetOf(control);
   switch (control.kind()) {
     case ControlKind::PushButton:
     case ControlKind::CheckBox:
@@ -589,8 +557,9 @@ std::unique_ptr<Control> WrapWidget(const ItemTemplate& item, QWidget* widget, C
     case ControlKind::Edit:
       return std::make_unique<Edit>(item, widget, std::move(sink));
     case ControlKind::StaticText:
-    case ControlKind::Picture:
       return std::make_unique<StaticText>(item, widget, std::move(sink));
+    case ControlKind::Picture:
+      return std::make_unique<Picture>(item, widget, std::move(sink));
     case ControlKind::DropDownList:
       return std::make_unique<DropDownList>(item, widget, std::move(sink));
     case ControlKind::ListBox:
@@ -610,7 +579,7 @@ std::unique_ptr<Control> MakeControl(const ItemTemplate& item, QWidget* parent,
   QWidget* widget = MakeWidget(item, parent);
   auto control = WrapWidget(item, widget, std::move(sink));
   control->Move(rect);
-  if (item.kind == ControlKind::Picture) static_cast<StaticText&>(*control).SetImage(item.resource);
+  if (auto* picture = dynamic_cast<Picture*>(control.get())) picture->SetImage(item.resource);
   const bool takesFocus = item.kind != ControlKind::StaticText && item.kind != ControlKind::Picture;
   widget->setFocusPolicy(!takesFocus               ? Qt::NoFocus
                          : (item.style & kTabStop) ? Qt::StrongFocus

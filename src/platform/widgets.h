@@ -87,10 +87,15 @@ class ListViewModel : public QAbstractTableModel {
  public:
   using QAbstractTableModel::QAbstractTableModel;
 
+  struct Column {
+    QString heading;
+    Qt::Alignment align;
+  };
+
   int Columns() const { return static_cast<int>(columns_.size()); }
-  // Gives the column's place: the first column of an empty table is 0.
-  int InsertColumn(int index, const QString& heading, Qt::Alignment align);
-  void RemoveColumn(int column);
+  // Empties the table and gives it these columns; none leaves the one column a
+  // tree view keeps, hidden.
+  void SetColumns(std::vector<Column> columns);
   QString Heading(int column) const;
 
   int Rows() const { return static_cast<int>(rows_.size()); }
@@ -115,10 +120,6 @@ class ListViewModel : public QAbstractTableModel {
   Qt::ItemFlags flags(const QModelIndex& index) const override;
 
  private:
-  struct Column {
-    QString heading;
-    Qt::Alignment align;
-  };
   struct Row {
     QString cells;               // each cell as its length, then its text
     std::uint16_t reported = 0;  // the row-state bits all fit in 16
@@ -146,6 +147,10 @@ class ListViewWidget : public QTreeView {
   ListViewModel* items_;
   bool tickBoxes_ = false;
 };
+
+// Tells a list view's owner that a row's state (focus, selection, tick) has
+// changed since it last told, with the state before and after.
+void ReportRowChange(const ListView& control, int row);
 
 // Builds the control of a template item, widget and wrapper.
 std::unique_ptr<Control> MakeControl(const ItemTemplate& item, QWidget* parent,

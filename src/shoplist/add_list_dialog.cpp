@@ -12,10 +12,8 @@ const MessageEntry<CDlgAddList> CDlgAddList::kMessageMap[] = {
 };
 
 CDlgAddList::CDlgAddList(ProgramValues& values, ShoplistState& state)
-    : Dialog(kIddAddList), values_(values), state_(state) {}
-
-bool CDlgAddList::Route(Notification& notification) {
-  return RouteThrough<CDlgAddList>(kMessageMap, *this, notification) || Dialog::Route(notification);
+    : Dialog(kIddAddList), values_(values), state_(state) {
+  UseMessageMap(this, kMessageMap);
 }
 
 void CDlgAddList::DoDataExchange(DataExchange& dx) { dx.Text(kIdcAddListName, name_); }

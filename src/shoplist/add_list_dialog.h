@@ -19,7 +19,6 @@ class CDlgAddList : public Dialog {
 
  protected:
   void DoDataExchange(DataExchange& dx) override;
-  bool Route(Notification& notification) override;
 
  private:
   void OnCreate();

@@ -36,11 +36,8 @@ const MessageEntry<CDlgItemEdit> CDlgItemEdit::kMessageMap[] = {
 };
 
 CDlgItemEdit::CDlgItemEdit(ProgramValues& values, ShoplistState& state, ItemEditOwner& owner)
-    : Dialog(kIddItemEdit), values_(values), state_(state), owner_(owner) {}
-
-bool CDlgItemEdit::Route(Notification& notification) {
-  return RouteThrough<CDlgItemEdit>(kMessageMap, *this, notification) ||
-         Dialog::Route(notification);
+    : Dialog(kIddItemEdit), values_(values), state_(state), owner_(owner) {
+  UseMessageMap(this, kMessageMap);
 }
 
 void CDlgItemEdit::DoDataExchange(DataExchange& dx) {

@@ -40,7 +40,6 @@ class CDlgItemEdit : public Dialog {
  protected:
   bool OnInitDialog() override;
   void DoDataExchange(DataExchange& dx) override;
-  bool Route(Notification& notification) override;
 
  private:
   void OnSaveAndExit();

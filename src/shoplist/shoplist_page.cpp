@@ -3,6 +3,7 @@
 #include "core/shoplist/list_store.h"
 #include "platform/modal.h"
 #include "shoplist/add_list_dialog.h"
+#include "shoplist/list_export.h"
 
 namespace tallyfox {
 namespace {
@@ -26,14 +27,12 @@ CDialogTab4::CDialogTab4(ProgramValues& values)
     : CDialogTab4(values, kIddShoplistPortrait, &MakeShopList<CDlgShopList>) {}
 
 CDialogTab4::CDialogTab4(ProgramValues& values, int templateNumber, ShopListFactory makeShopList)
-    : Dialog(templateNumber), values_(values), shopList_(makeShopList(values, state_)) {}
+    : Dialog(templateNumber), values_(values), shopList_(makeShopList(values, state_)) {
+  UseMessageMap(this, kMessageMap);
+}
 
 CDialogTab4L::CDialogTab4L(ProgramValues& values)
     : CDialogTab4(values, kIddShoplistLandscape, &MakeShopList<CDlgShopListL>) {}
-
-bool CDialogTab4::Route(Notification& notification) {
-  return RouteThrough<CDialogTab4>(kMessageMap, *this, notification) || Dialog::Route(notification);
-}
 
 bool CDialogTab4::OnInitDialog() {
   Dialog::OnInitDialog();
@@ -43,7 +42,27 @@ bool CDialogTab4::OnInitDialog() {
     lists.AddString(name);
   }
   EnableListButtons(false);
+  SetUpExportMenu();
   return true;
+}
+
+void CDialogTab4::SetUpExportMenu() {
+  SetListExportMenu(
+      ListBoxItem(kIdcShoplistListBox), [this] { return SelectedSheet(); }, false);
+}
+
+// Away from its window a list has no "With tax" box: the stored tax setting
+// decides, as on the command line.
+std::optional<ListSheet> CDialogTab4::SelectedSheet() {
+  const ListBox& lists = ListBoxItem(kIdcShoplistListBox);
+  const int selected = lists.CurSel();
+  if (selected < 0) return std::nullopt;
+  const std::u16string name = lists.TextAt(selected);
+  MessageBoxReporter reporter(this);
+  const std::optional<ListContents> contents =
+      ListStore(values_.appFolder, reporter).ReadItems(name);
+  if (!contents) return std::nullopt;
+  return MakeListSheet(name, *contents, StoredGeneralRate(values_.taxSetting));
 }
 
 void CDialogTab4::EnableListButtons(bool enable) {

@@ -4,8 +4,10 @@
 // change ("Edit") or only look at and tick off ("View").
 
 #include <memory>
+#include <optional>
 
 #include "core/program_values.h"
+#include "core/shoplist/list_text.h"
 #include "platform/dialog.h"
 #include "res/shoplist_ids.h"
 #include "shoplist/shoplist_state.h"
@@ -22,7 +24,6 @@ class CDialogTab4 : public Dialog {
   CDialogTab4(ProgramValues& values, int templateNumber, ShopListFactory makeShopList);
 
   bool OnInitDialog() override;
-  bool Route(Notification& notification) override;
 
  private:
   void OnSelChange();
@@ -32,6 +33,8 @@ class CDialogTab4 : public Dialog {
   void OnView();
   void OpenSelectedList(bool viewOnly);
   void EnableListButtons(bool enable);
+  void SetUpExportMenu();
+  std::optional<ListSheet> SelectedSheet();
 
   static const MessageEntry<CDialogTab4> kMessageMap[];
 

@@ -6,10 +6,12 @@
 
 #include "core/common/numbers.h"
 #include "core/common/text.h"
+#include "core/tax/tax_explained.h"
 #include "core/tax/tax_rates.h"
 #include "platform/modal.h"
 #include "platform/striped_rows.h"
 #include "res/tax_control_ids.h"
+#include "shoplist/list_export.h"
 #include "tax/tax_setup_dialog.h"
 
 namespace tallyfox {
@@ -17,11 +19,10 @@ namespace {
 
 constexpr std::u16string_view kSelectItem = u"Please select an item.";
 
-struct Column {
-  std::u16string_view heading;
-  int width;
-};
-constexpr Column kColumns[] = {{u"Name", 80}, {u"Qty", 30}, {u"Catalog", 60}, {u"Price", 55}};
+constexpr ListColumn kColumns[] = {{u"Name", 80, ColumnAlign::Center},
+                                   {u"Qty", 30, ColumnAlign::Center},
+                                   {u"Catalog", 60, ColumnAlign::Center},
+                                   {u"Price", 55, ColumnAlign::Center}};
 
 std::u16string AmountText(double amount) { return FormatFinite(amount, FormatFixed2); }
 
@@ -52,11 +53,8 @@ CDlgShopList::CDlgShopList(ProgramValues& values, ShoplistState& state, int temp
       values_(values),
       state_(state),
       itemEdit_(values, state, *this),
-      taxControls_(*this, values) {}
-
-bool CDlgShopList::Route(Notification& notification) {
-  return RouteThrough<CDlgShopList>(kMessageMap, *this, notification) ||
-         Dialog::Route(notification);
+      taxControls_(*this, values) {
+  UseMessageMap(this, kMessageMap);
 }
 
 bool CDlgShopList::OnInitDialog() {
@@ -66,6 +64,7 @@ bool CDlgShopList::OnInitDialog() {
   taxControls_.ShowStateCode();
   SetItemText(kIdcShoppingListTitle, state_.currentListName);
   SetUpTable();
+  SetUpExportMenu();
   LoadItems();
   ButtonItem(kIdcShoppingListAdd).Enable(!viewOnly_);
   EnableRowButtons(false);
@@ -78,9 +77,7 @@ void CDlgShopList::SetUpTable() {
   ListView& table = Table();
   table.SetTickBoxes(true);
   table.SetFullRowSelect(true);
-  for (int i = 0; i < static_cast<int>(std::size(kColumns)); ++i) {
-    table.InsertColumn(i, kColumns[i].heading, kColumns[i].width, ColumnAlign::Center);
-  }
+  table.SetColumns(kColumns);
 }
 
 void CDlgShopList::LoadItems() {
@@ -105,9 +102,34 @@ double CDlgShopList::RateInForce() {
 }
 
 void CDlgShopList::ShowTotals() {
-  const double tax = RateInForce() * subtotal_;
+  const double rate = RateInForce();
+  const double tax = rate * subtotal_;
   SetItemText(kIdcShoppingListTax, u"Tax:  " + AmountText(tax));
   SetItemText(kIdcShoppingListTotal, u"Total:  " + AmountText(tax + subtotal_));
+  ExplainTotals(rate, tax);
+}
+
+void CDlgShopList::ExplainTotals(double rate, double tax) {
+  const std::u16string taxText = AmountText(tax);
+  StaticItem(kIdcShoppingListTax)
+      .SetToolTip(SubtotalTaxExplained(taxText, subtotal_, rate, taxControls_.RateSource()));
+  StaticItem(kIdcShoppingListTotal)
+      .SetToolTip(TotalExplained(AmountText(tax + subtotal_), AmountText(subtotal_), taxText));
+}
+
+void CDlgShopList::SetUpExportMenu() {
+  SetListExportMenu(
+      Table(), [this] { return std::optional<ListSheet>(ShownSheet()); }, true);
+}
+
+// The list as the window shows it, ticks not yet saved included; the tax is
+// 0.00 while "With tax" is clear, as shown.
+ListSheet CDlgShopList::ShownSheet() const {
+  ListContents contents{{}, subtotal_};
+  for (int row = 0; row < Table().ItemCount(); ++row) contents.items.push_back(RowItem(row));
+  const TaxRate rate = taxControls_.Rate();
+  const double* value = std::get_if<double>(&rate);
+  return MakeListSheet(state_.currentListName, contents, value != nullptr ? *value : 0);
 }
 
 bool CDlgShopList::HasItemNamed(std::u16string_view name) const {

@@ -10,6 +10,7 @@
 
 #include "core/program_values.h"
 #include "core/shoplist/list_store.h"
+#include "core/shoplist/list_text.h"
 #include "platform/dialog.h"
 #include "res/shoplist_ids.h"
 #include "shoplist/item_edit_dialog.h"
@@ -35,7 +36,6 @@ class CDlgShopList : public Dialog, public ItemEditOwner {
   void OnOK() override;
   void OnCancel() override;
   void OnCancelMode() override;
-  bool Route(Notification& notification) override;
 
  private:
   void OnAdd();
@@ -47,6 +47,9 @@ class CDlgShopList : public Dialog, public ItemEditOwner {
   void OnDrawRows(Notification& notification);
 
   void SetUpTable();
+  void SetUpExportMenu();
+  ListSheet ShownSheet() const;
+  void ExplainTotals(double rate, double tax);
   void AppendRow(const ListItem& item);
   void ShowTotals();
   void LoadItems();

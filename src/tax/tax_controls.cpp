@@ -1,6 +1,7 @@
 #include "tax/tax_controls.h"
 
 #include "core/common/text.h"
+#include "core/tax/tax_explained.h"
 #include "platform/modal.h"
 #include "res/tax_control_ids.h"
 #include "tax/tax_setup_dialog.h"
@@ -43,6 +44,11 @@ TaxRate TaxControls::Rate() const {
   return TaxRateInForce(window_.CheckBoxItem(kIdcWithTax).IsChecked(), ShownStateCode(),
                         window_.CheckBoxItem(kIdcFood).IsChecked(),
                         values_.taxSetting.customRateText);
+}
+
+std::u16string TaxControls::RateSource() const {
+  return tallyfox::RateSource(window_.CheckBoxItem(kIdcWithTax).IsChecked(), ShownStateCode(),
+                              window_.CheckBoxItem(kIdcFood).IsChecked());
 }
 
 void TaxControls::TellSetTaxFirst() { MessageBox(&window_, u"Set your local sales tax firstly."); }

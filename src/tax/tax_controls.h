@@ -32,6 +32,8 @@ class TaxControls {
   void EnableFood(bool enable);
   // The rate the ticks and the state button give.
   TaxRate Rate() const;
+  // Where Rate() comes from, in words for a tooltip; empty without tax.
+  std::u16string RateSource() const;
   // "With tax" is ticked but no state is chosen.
   void TellSetTaxFirst();
 

@@ -19,11 +19,8 @@ const MessageEntry<CDlgTaxSetup> CDlgTaxSetup::kMessageMap[] = {
     {kIdcSetAndSave, Notify::Clicked, &CDlgTaxSetup::OnSetAndSave},
 };
 
-CDlgTaxSetup::CDlgTaxSetup(ProgramValues& values) : Dialog(kIddTaxSetup), values_(values) {}
-
-bool CDlgTaxSetup::Route(Notification& notification) {
-  return RouteThrough<CDlgTaxSetup>(kMessageMap, *this, notification) ||
-         Dialog::Route(notification);
+CDlgTaxSetup::CDlgTaxSetup(ProgramValues& values) : Dialog(kIddTaxSetup), values_(values) {
+  UseMessageMap(this, kMessageMap);
 }
 
 void CDlgTaxSetup::DoDataExchange(DataExchange& dx) { dx.Radio(kIdcChooseState, mode_); }

@@ -18,7 +18,6 @@ class CDlgTaxSetup : public Dialog {
  protected:
   bool OnInitDialog() override;
   void DoDataExchange(DataExchange& dx) override;
-  bool Route(Notification& notification) override;
 
  private:
   enum Mode { kStateMode = 0, kCustomRateMode = 1 };

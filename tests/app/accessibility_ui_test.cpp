@@ -45,7 +45,7 @@ TEST_F(AccessibilityTest, KeysSwitchPagesAndTabWalksNamedStopsOnEveryPage) {
   for (const ScreenGeometry screen : {testing::kPortrait, testing::kLandscape}) {
     RunPage(
         [&](CDialogTab4& shoplist) {
-          QWidget* window = shoplist.widget()->window();
+          QWidget* window = WidgetOf(shoplist)->window();
           Activate(window);
           const std::pair<Qt::Key, int> steps[] = {
               {Qt::Key_PageDown, 3}, {Qt::Key_Tab, 4},    {Qt::Key_Tab, 0},   {Qt::Key_PageUp, 4},
@@ -65,12 +65,12 @@ TEST_F(AccessibilityTest, KeysSwitchPagesAndTabWalksNamedStopsOnEveryPage) {
 TEST_F(AccessibilityTest, TaxSetupByKeyboardAlone) {
   ProgramValues values;
   script_.ExpectDialog(kIddTaxSetup, [&](Dialog& setup) {
-    Activate(setup.widget());
-    EXPECT_EQ(ExpectTabWalk(setup.widget()), 5u);
+    Activate(WidgetOf(setup));
+    EXPECT_EQ(ExpectTabWalk(WidgetOf(setup)), 5u);
     for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space})
-      Press(setup.widget(), key);
+      Press(WidgetOf(setup), key);
     EXPECT_TRUE(setup.RadioItem(kIdcCustomizeRate).IsChecked());
-    Press(setup.widget(), Qt::Key_Escape);
+    Press(WidgetOf(setup), Qt::Key_Escape);
   });
   EXPECT_FALSE(RunTaxSetup(values));
 }

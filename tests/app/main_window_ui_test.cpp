@@ -35,7 +35,7 @@ void ExpectOnlyPageShown(CTallyfoxDlg& window, int selected) {
 }
 
 void PressKeys(const Dialog& window, const char* keys, Qt::KeyboardModifiers modifiers = {}) {
-  QTest::keyClicks(window.widget()->focusWidget(), keys, modifiers);
+  QTest::keyClicks(WidgetOf(window)->focusWidget(), keys, modifiers);
 }
 
 // Calculator tabs show the state in force; the icon suits a double-density screen.
@@ -48,7 +48,7 @@ TEST_F(MainWindowTest, StartsOnTheSalePageAndEachTabShowsExactlyItsPage) {
     EXPECT_EQ(Shown(window.SalePage(), kSaleQtyIds[15]), "1") << "rows reset at start";
     PressKeys(window, "12");
     EXPECT_EQ(Shown(window.SalePage(), kIdcSaleFirstPrice), "12");
-    const QList<QSize> sizes = window.widget()->windowIcon().availableSizes();
+    const QList<QSize> sizes = WidgetOf(window)->windowIcon().availableSizes();
     EXPECT_TRUE(sizes.contains(QSize(48, 48)) && sizes.contains(QSize(96, 96)));
     window.SalePage().SetItemText(kIdcStateButton, u"XX");
     for (const int tab : {1, 2, 3, 4, 0}) {

@@ -51,6 +51,9 @@ TEST_F(CalculatorPagesTest, SalePageCalcClearAndTaxControls) {
     EXPECT_EQ(Shown(page, {kSaleResultIds[0], kSaleResultIds[1], kSaleResultIds[15], kIdcSaleTax,
                            kIdcSaleTotal}),
               "12.00 20.90 0.00 2.39 35.29 ");
+    EXPECT_EQ(ToUtf8(page.Item(kIdcSaleTax).ToolTip()),
+              "Tax 2.39 = 0.87 + 1.52 (CA, 7.25 %, each row rounded to the cent)");
+    EXPECT_EQ(ToUtf8(page.Item(kIdcSaleTotal).ToolTip()), "Total 35.29 = 32.90 + tax 2.39");
     TypeInto(page, kSalePriceIds[2], u"1e308");
     TypeInto(page, kSalePriceIds[3], u"1e308");
     for (const char16_t* qty : {u"10", u"1"}) {  // a row, then only the sum, past a double
@@ -60,6 +63,11 @@ TEST_F(CalculatorPagesTest, SalePageCalcClearAndTaxControls) {
     }
     EXPECT_EQ(Shown(page, {kSaleResultIds[2], kIdcSaleTotal}), "0.00 35.29 ");
     Click(page, kIdcFood);
+    Click(page, kIdcSaleClear);
+    EXPECT_EQ(page.Item(kIdcSaleTax).ToolTip(), u"");
+    Click(page, kIdcSaleCalc);
+    EXPECT_EQ(ToUtf8(page.Item(kIdcSaleTax).ToolTip()),
+              "Tax 0.00 (CA food rate, 0 %, each row rounded to the cent)");
     Click(page, kIdcSaleClear);
     EXPECT_EQ(Shown(page, {kSalePriceIds[1], kSalePercentIds[1], kSaleQtyIds[1], kSaleResultIds[1],
                            kSaleResultIds[15], kIdcSaleTax, kIdcSaleTotal}),

@@ -48,7 +48,7 @@ TEST(ConverterPageTest, EachCategoryShowsItsFieldsAndConvertsOnEveryChange) {
     Choose(page, ConverterCategory::Weight);
     EXPECT_EQ(Shown(page), "1 1");
     ChooseEntry(page, kIdcFromUnitList, u"kilogram(kg)");
-    auto* value = static_cast<QLineEdit*>(page.Item(kIdcValueField).widget());
+    auto* value = static_cast<QLineEdit*>(WidgetOf(page.Item(kIdcValueField)));
     value->setCursorPosition(0);
     QTest::keyClick(value, Qt::Key_2);
     EXPECT_EQ(Shown(page), "21 21000");

@@ -19,12 +19,11 @@ using Event = std::pair<int, Notify>;
 // Logs its message map's calls, and how many boxes were shown at each cancel mode.
 class Probe : public Dialog {
  public:
-  using Dialog::Dialog;
+  explicit Probe(int templateNumber);
   std::vector<Event> log;
   std::vector<std::size_t> cancelModes;
 
  protected:
-  bool Route(Notification& n) override;
   void OnCancelMode() override { cancelModes.push_back(UiScript::Installed()->messages().size()); }
 
  private:
@@ -39,7 +38,7 @@ const MessageEntry<Probe> Probe::kMap[] = {
     {kIdcShoplistListBox, Notify::SelChange, &Probe::Record},
 };
 
-bool Probe::Route(Notification& n) { return RouteThrough<Probe>(kMap, *this, n); }
+Probe::Probe(int templateNumber) : Dialog(templateNumber) { UseMessageMap(this, kMap); }
 
 TEST(DialogTest, RectsMapThroughTheFontsBaseUnitsRoundingHalfAwayFromZero) {
   EXPECT_EQ(ToPixels({1, 4, 5, 7}, {6, 13}), (PixelRect{2, 7, 8, 11}));  // 1.5 6.5 7.5 11.375
@@ -81,30 +80,25 @@ TEST(DialogTest, DigitOnlyBoxesKeepOnlyTheDigitsZeroToNine) {
   Dialog edit(kIddItemEdit);
   RunModally(edit, [&] {
     TypeInto(edit, kIdcItemEditQty, u"1a-2.5 9");
-    static_cast<QLineEdit*>(edit.Item(kIdcItemEditQty).widget())->insert(u"\u0663\uFF12"_qs);
+    static_cast<QLineEdit*>(WidgetOf(edit.Item(kIdcItemEditQty)))->insert(u"\u0663\uFF12"_qs);
     EXPECT_EQ(edit.ItemText(kIdcItemEditQty), u"1259");
   });
 }
 
-// Deleting a column shifts every later one left; a radio button can be cleared.
-TEST(DialogTest, ListViewColumnsShiftAndRadioButtonsClear) {
+// Columns come with their headings and widths; clearing them empties the
+// table. A radio button can be cleared.
+TEST(DialogTest, ListViewColumnsAndRadioButtonsClear) {
   Dialog dialog(kIddShoppingListPortrait);
   RunModally(dialog, [&] {
     ListView& table = dialog.ListViewItem(kIdcShoppingListTable);
-    for (int column = 0; column < 3; ++column) {
-      table.InsertColumn(column, std::u16string{u'h', char16_t(u'0' + column)}, 10 * column + 10,
-                         ColumnAlign::Left);
-    }
-    table.InsertItem(0, u"a");
-    table.SetItemText(0, 1, u"b");
-    table.SetItemText(0, 2, u"c");
-    const int width = table.ColumnWidth(2);
-    EXPECT_TRUE(table.DeleteColumn(0));
-    EXPECT_FALSE(table.DeleteColumn(2));
-    EXPECT_EQ(table.ColumnHeading(0) + table.ColumnHeading(1) + table.ItemText(0, 0) +
-                  table.ItemText(0, 1),
-              u"h1h2bc");
-    EXPECT_EQ(table.ColumnWidth(1), width);
+    const ListColumn columns[] = {{u"a", 10}, {u"b", 20}, {u"c", 30, ColumnAlign::Right}};
+    table.SetColumns(columns);
+    table.InsertItem(0, u"x");
+    table.SetItemText(0, 2, u"z");
+    EXPECT_EQ(table.ColumnHeading(1) + table.ItemText(0, 0) + table.ItemText(0, 2), u"bxz");
+    EXPECT_EQ(table.ColumnWidth(2), 30);
+    table.ClearColumns();
+    EXPECT_EQ(table.ColumnCount() + table.ItemCount(), 0);
   });
   Dialog setup(kIddTaxSetup);
   RunModally(setup, [&] {

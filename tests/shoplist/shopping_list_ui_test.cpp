@@ -1,8 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QTest>
 #include <random>
 #include <string>
 
+#include "platform/print.h"
 #include "platform/striped_rows.h"
 #include "res/tax_setup_ids.h"
 #include "support/program_harness.h"
@@ -33,6 +39,50 @@ std::string Totals(const Dialog& list) {
 }
 
 using ShoppingListTest = ProgramTest;
+
+void ChooseFromMenu(const Dialog& window, int id, const QString& command) {
+  for (QAction* action : WidgetOf(window.Item(id))->actions()) {
+    if (action->text() == command) action->trigger();
+  }
+}
+
+std::string Clipboard() { return QGuiApplication::clipboard()->text().toStdString(); }
+
+// The printed page as pdftotext reads it back.
+std::string PrintedText(const std::filesystem::path& pdf) {
+  QProcess reader;
+  reader.start(QStringLiteral("pdftotext"), {QString::fromStdString(pdf.string()), "-"});
+  reader.waitForFinished();
+  return reader.readAllStandardOutput().toStdString();
+}
+
+// Copied and printed as the window shows it (a tick not yet saved, the tax);
+// the page's menu taxes a list at the stored state.
+TEST_F(ShoppingListTest, CopyAndPrintGiveTheListAsShownAndTheTotalsSayHow) {
+  StoreList(u"list", u"\uFEFF\n0  milk  2  food  2.00\n0  tea  1  food  3.50\n");
+  const std::string copied =
+      "list\n☐ 2 milk (food) 2.00\n☑ 1 tea (food) 3.50\nTax:  0.40\nTotal:  5.90\n";
+  const std::filesystem::path pdf = folder_.path() / "printed.pdf";
+  OpenList(u"list", [&](Dialog& list) {
+    ToggleTick(list, kIdcShoppingListTable, 1);
+    Click(list, kIdcWithTax);
+    EXPECT_EQ(ToUtf8(list.Item(kIdcShoppingListTax).ToolTip()), "Tax 0.40 = 5.50 × 7.25 % (CA)");
+    QTest::keyClick(WidgetOf(list.Item(kIdcShoppingListTable)), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(Clipboard(), copied);
+    ScopedPrintToPdf printer(pdf);
+    ChooseFromMenu(list, kIdcShoppingListTable, QStringLiteral("Print…"));
+  });
+  const std::string printed = PrintedText(pdf);
+  for (const char* shown : {"list", "milk", "tea", "Tax:", "0.40", "Total:", "5.90"}) {
+    EXPECT_NE(printed.find(shown), std::string::npos) << shown << " not in " << printed;
+  }
+  QGuiApplication::clipboard()->clear();
+  RunPage([&](CDialogTab4& page) {
+    ChooseEntry(page, kIdcShoplistListBox, u"list");
+    ChooseFromMenu(page, kIdcShoplistListBox, QStringLiteral("Copy as Text"));
+  });
+  EXPECT_EQ(Clipboard(), copied);
+}
 
 TEST_F(ShoppingListTest, ItemsAreWrittenThroughAtOnceAndFailedWritesChangeNothing) {
   StoreList(u"list", u"\uFEFF\n1" + kFourItems.substr(3));

@@ -39,7 +39,7 @@ inline bool IsEnabled(const Dialog& dialog, int id) { return dialog.Item(id).IsE
 
 // Focus as the window keeps it; an offscreen window need not be active.
 inline bool HasFocusWithAllSelected(const Dialog& dialog, int id) {
-  auto* edit = static_cast<QLineEdit*>(dialog.Item(id).widget());
+  auto* edit = static_cast<QLineEdit*>(WidgetOf(dialog.Item(id)));
   return edit->window()->focusWidget() == edit && edit->selectedText() == edit->text();
 }
 

@@ -17,7 +17,7 @@ namespace {
 
 template <class W>
 W* WidgetOf(const Dialog& dialog, int id) {
-  auto* widget = dynamic_cast<W*>(dialog.Item(id).widget());
+  auto* widget = dynamic_cast<W*>(WidgetOf(dialog.Item(id)));
   EXPECT_NE(widget, nullptr) << "control " << id << " is not of the expected kind";
   return widget;
 }
@@ -44,7 +44,7 @@ void TypeInto(const Dialog& dialog, int id, std::u16string_view text) {
 }
 
 void ChooseEntry(const Dialog& dialog, int id, int index) {
-  QWidget* widget = dialog.Item(id).widget();
+  QWidget* widget = WidgetOf(dialog.Item(id));
   if (auto* combo = dynamic_cast<QComboBox*>(widget)) {
     combo->setCurrentIndex(index);
     emit combo->activated(index);
@@ -84,11 +84,11 @@ void ToggleTick(const Dialog& dialog, int listViewId, int row) {
   view->model()->setData(box, ticked ? Qt::Unchecked : Qt::Checked, Qt::CheckStateRole);
 }
 
-void CloseWithCaptionOk(const Dialog& dialog) { dialog.widget()->close(); }
+void CloseWithCaptionOk(const Dialog& dialog) { WidgetOf(dialog)->close(); }
 
 void PressEscape(const Dialog& dialog) {
-  QWidget* target = dialog.widget()->focusWidget();
-  QTest::keyClick(target != nullptr ? target : dialog.widget(), Qt::Key_Escape);
+  QWidget* target = WidgetOf(dialog)->focusWidget();
+  QTest::keyClick(target != nullptr ? target : WidgetOf(dialog), Qt::Key_Escape);
 }
 
 void ExpectScriptMet(const UiScript& script) {

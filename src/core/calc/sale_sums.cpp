@@ -25,11 +25,13 @@ std::optional<SaleSums> SumSale(std::span<const SaleRow> rows, double taxRate) {
     sums.rowResults.push_back(FormatFixed2(net));
     // The sums add each amount as shown, read back from its text.
     netSum += ReadNumber(sums.rowResults.back());
-    taxSum += ReadNumber(FormatFixed2(tax));
+    sums.rowTaxes.push_back(FormatFixed2(tax));
+    taxSum += ReadNumber(sums.rowTaxes.back());
   }
   if (!std::isfinite(taxSum + netSum)) return std::nullopt;  // finite only if both sums are
   sums.tax = FormatFixed2(taxSum);
   sums.total = FormatFixed2(taxSum + netSum);
+  sums.subtotal = FormatFixed2(netSum);
   return sums;
 }
 

@@ -21,6 +21,9 @@ struct SaleSums {
   std::vector<std::u16string> rowResults;  // one per row, in order
   std::u16string tax;
   std::u16string total;
+  // Never shown on the page; they say how Tax and Total were reached.
+  std::vector<std::u16string> rowTaxes;  // one per row, as added
+  std::u16string subtotal;
 };
 
 // Each row's discounted amount and the tax on it are rounded to cents, and

@@ -51,10 +51,18 @@ std::filesystem::path ChooseDataFolder(const std::filesystem::path& executable,
                                        const std::filesystem::path& requested) {
   const std::filesystem::path programFolder = executable.parent_path();
   if (!requested.empty()) return Prepared(requested, programFolder);
+  const std::filesystem::path found = FindDataFolder(executable, requested);
+  return found == programFolder ? found : Prepared(found, programFolder);
+}
+
+std::filesystem::path FindDataFolder(const std::filesystem::path& executable,
+                                     const std::filesystem::path& requested) {
+  if (!requested.empty()) return requested;
+  const std::filesystem::path programFolder = executable.parent_path();
   const bool systemInstall = FileExists(ShippedRateFile(programFolder));
   if (!systemInstall && access(programFolder.c_str(), W_OK) == 0) return programFolder;
   const std::filesystem::path user = UserDataFolder();
-  return user.empty() ? programFolder : Prepared(user, programFolder);
+  return user.empty() ? programFolder : user;
 }
 
 }  // namespace tallyfox

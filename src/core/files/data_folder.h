@@ -16,4 +16,9 @@ namespace tallyfox {
 std::filesystem::path ChooseDataFolder(const std::filesystem::path& executable,
                                        const std::filesystem::path& requested);
 
+// The folder ChooseDataFolder gives, found without creating or copying
+// anything: for a look at the data that must leave no trace.
+std::filesystem::path FindDataFolder(const std::filesystem::path& executable,
+                                     const std::filesystem::path& requested);
+
 }  // namespace tallyfox

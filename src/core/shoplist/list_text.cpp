@@ -1,0 +1,46 @@
+#include "core/shoplist/list_text.h"
+
+#include <variant>
+
+#include "core/common/numbers.h"
+#include "core/tax/tax_rates.h"
+
+namespace tallyfox {
+namespace {
+
+std::u16string AmountText(double amount) { return FormatFinite(amount, FormatFixed2); }
+
+std::vector<std::u16string> SheetRow(const ListItem& item) {
+  return {item.checked ? u"\u2611" : u"\u2610", item.qty, item.name, item.catalog, item.price};
+}
+
+}  // namespace
+
+// The lines read as the Shopping List shows them, two spaces after the colon.
+ListSheet MakeListSheet(std::u16string_view name, const ListContents& contents,
+                        std::optional<double> taxRate) {
+  ListSheet sheet{std::u16string(name), {u"", u"Qty", u"Name", u"Catalog", u"Price"}, {}, {}};
+  for (const ListItem& item : contents.items) sheet.rows.push_back(SheetRow(item));
+  const double tax = taxRate.value_or(0) * contents.subtotal;
+  if (taxRate) sheet.totals.push_back(u"Tax:  " + AmountText(tax));
+  sheet.totals.push_back(u"Total:  " + AmountText(tax + contents.subtotal));
+  return sheet;
+}
+
+// "☐ 2 milk (food) 6.50": the catalog in brackets keeps the words apart.
+std::u16string ListSheetText(const ListSheet& sheet) {
+  std::u16string text = sheet.title + u"\n";
+  for (const std::vector<std::u16string>& row : sheet.rows) {
+    text += row[0] + u" " + row[1] + u" " + row[2] + u" (" + row[3] + u") " + row[4] + u"\n";
+  }
+  for (const std::u16string& line : sheet.totals) text += line + u"\n";
+  return text;
+}
+
+std::optional<double> StoredGeneralRate(const TaxSetting& setting) {
+  const TaxRate rate = LookupTaxRate(setting.stateCode, false, setting.customRateText);
+  if (const double* value = std::get_if<double>(&rate)) return *value;
+  return std::nullopt;
+}
+
+}  // namespace tallyfox

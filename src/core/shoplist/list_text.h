@@ -1,0 +1,35 @@
+#pragma once
+
+// A shopping list as it leaves the program: on the clipboard, on paper and on
+// standard output. One sheet for all three, so they never disagree.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/shoplist/list_store.h"
+#include "core/tax/tax_setting.h"
+
+namespace tallyfox {
+
+struct ListSheet {
+  std::u16string title;
+  std::vector<std::u16string> columns;            // headings of the printed table
+  std::vector<std::vector<std::u16string>> rows;  // box, quantity, name, catalog, price
+  std::vector<std::u16string> totals;             // the tax and the total lines
+};
+
+// `taxRate` is the rate the Shopping List applies (0 without tax); nothing
+// when no state is chosen, and then there is no tax line.
+ListSheet MakeListSheet(std::u16string_view name, const ListContents& contents,
+                        std::optional<double> taxRate);
+
+// The sheet as a person would write it, one line each, ending in a newline.
+std::u16string ListSheetText(const ListSheet& sheet);
+
+// The general rate of the stored setting (the custom rate for "S."), or
+// nothing when no state is chosen: what a list is taxed at outside its window.
+std::optional<double> StoredGeneralRate(const TaxSetting& setting);
+
+}  // namespace tallyfox

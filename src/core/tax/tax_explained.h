@@ -1,0 +1,30 @@
+#pragma once
+
+// The texts that say how a tax and a total were reached, for a user who
+// checks them with a calculator and finds the cents differ.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tallyfox {
+
+// Where the rate comes from: "CA", "CA food rate" or "custom rate"; empty
+// without tax.
+std::u16string RateSource(bool withTax, std::u16string_view stateCode, bool isFood);
+
+// A tax added up from the rows' taxes as rounded to the cent:
+// "Tax 2.39 = 0.87 + 1.52 (CA, 7.25 %, each row rounded to the cent)".
+// Rows without tax are left out.
+std::u16string RowTaxExplained(std::u16string_view tax, const std::vector<std::u16string>& rowTaxes,
+                               double rate, std::u16string_view source);
+
+// A tax at the rate on the whole subtotal: "Tax 0.40 = 5.50 × 7.25 % (CA)".
+std::u16string SubtotalTaxExplained(std::u16string_view tax, double subtotal, double rate,
+                                    std::u16string_view source);
+
+// "Total 35.29 = 32.90 + tax 2.39".
+std::u16string TotalExplained(std::u16string_view total, std::u16string_view subtotal,
+                              std::u16string_view tax);
+
+}  // namespace tallyfox

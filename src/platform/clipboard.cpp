@@ -1,0 +1,14 @@
+#include "platform/clipboard.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+#include "platform/widgets.h"
+
+namespace tallyfox {
+
+void CopyToClipboard(std::u16string_view text) {
+  QGuiApplication::clipboard()->setText(ToQString(text));
+}
+
+}  // namespace tallyfox

@@ -1,0 +1,73 @@
+#include "platform/context_menu.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QWidget>
+
+#include "platform/widgets.h"
+
+namespace tallyfox {
+namespace {
+
+// Found by name: without a meta-object of its own it cannot be found by type.
+const QString kMenuKeysName = QStringLiteral("tallyfox-menu-keys");
+
+// Qt opens a context menu on a right click and on the Menu key, not on
+// Shift+F10; and Ctrl+C must reach the copy command even where an item
+// view would copy one cell instead.
+class MenuKeys : public QObject {
+ public:
+  MenuKeys(QWidget* widget, QAction* copy) : QObject(widget), copy_(copy) {
+    setObjectName(kMenuKeysName);
+  }
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    auto* widget = static_cast<QWidget*>(watched);
+    if (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier) {
+      const QPoint centre = widget->rect().center();
+      QContextMenuEvent menu(QContextMenuEvent::Keyboard, centre, widget->mapToGlobal(centre));
+      QCoreApplication::sendEvent(widget, &menu);
+      return true;
+    }
+    if (copy_ != nullptr && key->matches(QKeySequence::Copy)) {
+      copy_->trigger();
+      return true;
+    }
+    return false;
+  }
+
+ private:
+  QAction* copy_;
+};
+
+}  // namespace
+
+void SetContextMenu(Control& control, std::vector<MenuCommand> commands) {
+  QWidget* widget = WidgetOf(control);
+  for (QAction* old : widget->actions()) {
+    widget->removeAction(old);
+    delete old;
+  }
+  delete widget->findChild<QObject*>(kMenuKeysName, Qt::FindDirectChildrenOnly);
+  QAction* copy = nullptr;
+  for (MenuCommand& command : commands) {
+    auto* action = new QAction(ToQString(command.text), widget);
+    QObject::connect(action, &QAction::triggered, widget, std::move(command.run));
+    if (command.onCopyKey) {
+      // Shown beside the command; the key itself is caught below.
+      action->setShortcut(QKeySequence::Copy);
+      action->setShortcutContext(Qt::WidgetShortcut);
+      action->setShortcutVisibleInContextMenu(true);
+      copy = action;
+    }
+    widget->addAction(action);
+  }
+  widget->setContextMenuPolicy(Qt::ActionsContextMenu);
+  widget->installEventFilter(new MenuKeys(widget, copy));
+}
+
+}  // namespace tallyfox

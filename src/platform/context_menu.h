@@ -1,0 +1,23 @@
+#pragma once
+
+// Context menus on controls: right click, the Menu key and Shift+F10 open
+// them, as desktop users expect.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/controls.h"
+
+namespace tallyfox {
+
+struct MenuCommand {
+  std::u16string text;
+  std::function<void()> run;
+  bool onCopyKey = false;  // Ctrl+C runs it too, and the menu says so
+};
+
+// Replaces any menu the control had, so a window may attach it at every opening.
+void SetContextMenu(Control& control, std::vector<MenuCommand> commands);
+
+}  // namespace tallyfox

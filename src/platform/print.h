@@ -1,0 +1,43 @@
+#pragma once
+
+// Printing a page of text: a heading, a table and lines below it.
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "platform/controls.h"
+
+class QPrinter;
+
+namespace tallyfox {
+
+struct PrintedPage {
+  std::u16string heading;
+  std::vector<std::u16string> columns;
+  std::vector<std::vector<std::u16string>> rows;
+  std::vector<std::u16string> footer;
+};
+
+// Asks for a printer with the print dialog over `near`'s window, then
+// prints; nothing when the user cancels.
+void PrintWithDialog(const Control& near, const PrintedPage& page);
+
+void PrintPage(QPrinter& printer, const PrintedPage& page);
+
+// For tests and the picture renderer: while one lives, printing goes to this
+// PDF file without asking.
+class ScopedPrintToPdf {
+ public:
+  explicit ScopedPrintToPdf(std::filesystem::path file);
+  ~ScopedPrintToPdf();
+  ScopedPrintToPdf(const ScopedPrintToPdf&) = delete;
+  ScopedPrintToPdf& operator=(const ScopedPrintToPdf&) = delete;
+
+  const std::filesystem::path& file() const { return file_; }
+
+ private:
+  std::filesystem::path file_;
+};
+
+}  // namespace tallyfox

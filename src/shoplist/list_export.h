@@ -1,0 +1,18 @@
+#pragma once
+
+// "Copy as Text" and "Print…" on a control that shows shopping lists.
+
+#include <functional>
+#include <optional>
+
+#include "core/shoplist/list_text.h"
+#include "platform/controls.h"
+
+namespace tallyfox {
+
+// `sheet` gives the list as it stands when the user asks, or nothing when
+// there is none to give. With `onCopyKey` Ctrl+C copies too.
+void SetListExportMenu(Control& control, std::function<std::optional<ListSheet>()> sheet,
+                       bool onCopyKey);
+
+}  // namespace tallyfox
