@@ -20,15 +20,14 @@ scripts/setup.sh "$build_dir" "${options[@]}" -DTALLYFOX_TESTS=ON -DTALLYFOX_TOO
 
 # The number tests run again under a decimal-comma locale, to prove that
 # nothing reads or writes numbers through the C library's locale. It is built
-# into a folder of the build's own; where it cannot be, those cases skip and
-# say why.
+# into a folder of the build's own, which only those tests are given (LOCPATH,
+# see tests/CMakeLists.txt); where it cannot be, those cases skip and say why.
 locales="$PWD/$build_dir/locales"
 if [ ! -d "$locales/de_DE.UTF-8" ]; then
   mkdir -p "$locales"
   localedef -i de_DE -f UTF-8 "$locales/de_DE.UTF-8" 2> /dev/null ||
     echo "test.sh: could not build the de_DE.UTF-8 locale; its cases will skip"
 fi
-export LOCPATH="$locales"
 
 cmake --build "$build_dir"
 export QT_QPA_PLATFORM=offscreen

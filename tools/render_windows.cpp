@@ -23,6 +23,7 @@
 #include "platform/print.h"
 #include "platform/test_seam.h"
 #include "platform/widgets.h"
+#include "platform/zoom.h"
 #include "res/calc_ids.h"
 #include "res/main_ids.h"
 #include "res/shoplist_ids.h"
@@ -95,6 +96,22 @@ void RenderMainWindow(const PageSet& set, const std::filesystem::path& out,
     main.EndDialog(tallyfox::kIdOk);
   });
   tallyfox::CTallyfoxDlg().DoModal();
+}
+
+// The main window on the Sale page at 150 %, as three presses of Ctrl+Plus and
+// one more leave it; the zoom is then put back.
+void RenderZoomedMainWindow(const std::filesystem::path& out,
+                            const std::filesystem::path& appFolder) {
+  tallyfox::SetZoom(150);
+  tallyfox::UiScript script;
+  script.SetScreen({480, 640, 0});
+  script.SetModulePath(appFolder / "tallyfox");
+  script.ExpectDialog(tallyfox::kIddMainPortrait, [&](Dialog& main) {
+    Save(main, out / "main-portrait-sale-150.png");
+    main.EndDialog(tallyfox::kIdOk);
+  });
+  tallyfox::CTallyfoxDlg().DoModal();
+  tallyfox::SetZoom(tallyfox::kNormalZoom);
 }
 
 // The window with `popup` drawn over it at `at` (window coordinates), as a
@@ -288,6 +305,7 @@ int main(int argc, char** argv) {
   RenderTaxSetup(out, appFolder);
   RenderShoplistDialogs(out, appFolder);
   RenderSaleTooltip(out, appFolder);
+  RenderZoomedMainWindow(out, appFolder);
   std::filesystem::remove_all(appFolder);
   return 0;
 }

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/tallyfox_app.h"
+#include "app/zoom_setting.h"
 #include "core/common/text.h"
 #include "core/files/data_folder.h"
 #include "core/files/files.h"
@@ -17,6 +18,7 @@
 #include "core/tax/tax_file.h"
 #include "platform/display.h"
 #include "platform/modal.h"
+#include "platform/zoom.h"
 
 namespace {
 
@@ -128,6 +130,7 @@ int main(int argc, char** argv) {
   // A file grown past the size limit fails its write, which the file services
   // undo and report, instead of ending the program with every unsaved edit.
   std::signal(SIGXFSZ, SIG_IGN);
+  tallyfox::SetZoom(tallyfox::LoadZoom());
   const std::filesystem::path folder =
       tallyfox::ChooseDataFolder(tallyfox::ModulePath(), requestedFolder);
   // A second copy on the same folder would overwrite the first one's changes

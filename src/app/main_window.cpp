@@ -1,9 +1,11 @@
 #include "app/main_window.h"
 
+#include "app/zoom_setting.h"
 #include "core/tax/tax_file.h"
 #include "platform/display.h"
 #include "platform/modal.h"
 #include "platform/relayout.h"
+#include "platform/zoom.h"
 #include "res/images.h"
 #include "res/main_ids.h"
 
@@ -90,7 +92,9 @@ bool CTallyfoxDlg::OnInitDialog() {
 
 void CTallyfoxDlg::CreatePages() {
   Control& tabs = Item(kIdcTabControl);
-  for (int tab : {kDiscountTab, kSaleTab, 2, 3, 4}) PageAt(tab).Create(tabs);
+  for (int tab : {kDiscountTab, kSaleTab, kShoplistTab, kConverterTab, kAboutTab}) {
+    PageAt(tab).Create(tabs);
+  }
 }
 
 // Every page fills the tab control below its strip at the page's full
@@ -99,7 +103,8 @@ void CTallyfoxDlg::PlacePages() {
   const PixelRect client = TabItem(kIdcTabControl).ClientRect();
   for (int tab = 0; tab < static_cast<int>(kTabCaptions.size()); ++tab) {
     Dialog& page = PageAt(tab);
-    page.MoveWindow(PixelRect{2, 22, client.width - 4, client.height - 4});
+    page.MoveWindow(
+        PixelRect{Zoomed(2), Zoomed(22), client.width - Zoomed(4), client.height - Zoomed(4)});
     page.ShowWindow(false);
   }
 }
@@ -115,6 +120,20 @@ void CTallyfoxDlg::OnCancel() {}
 
 void CTallyfoxDlg::OnQuit() { OnOK(); }
 
+// The window and its pages are laid out again where they stand, so nothing
+// typed is lost; the zoom is kept for the next start.
+void CTallyfoxDlg::OnZoomKey(int step) {
+  SetZoom(step == 0 ? kNormalZoom : Zoom() + step * kZoomStep);
+  SaveZoom(Zoom());
+  const int layout = values_.isLandscape ? kIddMainLandscape : kIddMainPortrait;
+  ApplyZoom();
+  RelayoutFromTemplate(*this, layout);
+  SizeFromTemplate(layout);
+  for (int tab = kSaleTab; tab <= kAboutTab; ++tab) PageAt(tab).ApplyZoom();
+  PlacePages();
+  ShowPage(TabItem(kIdcTabControl).CurSel());
+}
+
 void CTallyfoxDlg::ShowCalculatorPage(CalculatorPage& page) {
   page.ShowStateCode();
   page.ShowWindow(true);
@@ -125,15 +144,18 @@ void CTallyfoxDlg::OnTabSelChange(Notification& notification) {
   for (int tab = 0; tab < static_cast<int>(kTabCaptions.size()); ++tab) {
     PageAt(tab).ShowWindow(false);
   }
-  const int selected = TabItem(kIdcTabControl).CurSel();
-  if (selected == kSaleTab) {
-    ShowCalculatorPage(SalePage());
-  } else if (selected == kDiscountTab) {
-    ShowCalculatorPage(DiscountPage());
-  } else if (selected >= kShoplistTab && selected <= kAboutTab) {
-    PageAt(selected).ShowWindow(true);
-  }
+  ShowPage(TabItem(kIdcTabControl).CurSel());
   notification.result = 0;
+}
+
+void CTallyfoxDlg::ShowPage(int tab) {
+  if (tab == kSaleTab) {
+    ShowCalculatorPage(SalePage());
+  } else if (tab == kDiscountTab) {
+    ShowCalculatorPage(DiscountPage());
+  } else if (tab >= kShoplistTab && tab <= kAboutTab) {
+    PageAt(tab).ShowWindow(true);
+  }
 }
 
 }  // namespace tallyfox

@@ -32,10 +32,12 @@ class CTallyfoxDlg : public Dialog {
   void OnSize(int width, int height) override;
   void OnCancel() override;
   void OnQuit() override;
+  void OnZoomKey(int step) override;
 
  private:
   void OnTabSelChange(Notification& notification);
   void ShowCalculatorPage(CalculatorPage& page);
+  void ShowPage(int tab);
   void CreatePages();
   void PlacePages();
 

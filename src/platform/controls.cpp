@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "platform/widgets.h"
+#include "platform/zoom.h"
 
 namespace tallyfox {
 namespace {
@@ -144,8 +145,15 @@ bool Edit::IsReadOnly() const { return As<QLineEdit>(widget())->isReadOnly(); }
 void Edit::SelectAll() { As<QLineEdit>(widget())->selectAll(); }
 
 void Picture::SetImage(int resource) {
+  resource_ = resource;
   auto* label = As<QLabel>(widget());
-  const QPixmap pixmap = ImagePixmap(resource, label->devicePixelRatioF());
+  const qreal ratio = label->devicePixelRatioF();
+  QPixmap pixmap = ImagePixmap(resource, ratio * Zoom() / kNormalZoom);
+  if (!pixmap.isNull() && Zoom() != kNormalZoom) {
+    const QSize shown = pixmap.deviceIndependentSize().toSize() * Zoom() / kNormalZoom;
+    pixmap = pixmap.scaled(shown * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    pixmap.setDevicePixelRatio(ratio);
+  }
   label->setPixmap(pixmap);
   if (!pixmap.isNull()) label->resize(pixmap.deviceIndependentSize().toSize());
 }
@@ -285,13 +293,18 @@ void ListView::SetColumns(std::span<const ListColumn> columns) {
   auto* view = View(widget());
   std::vector<ListViewModel::Column> model;
   for (const ListColumn& column : columns) {
-    model.push_back({ToQString(column.heading), ToQtAlign(column.align)});
+    model.push_back({ToQString(column.heading), ToQtAlign(column.align), column.width});
   }
   const QSignalBlocker quiet(view);
   view->Items().SetColumns(std::move(model));
   view->header()->setSectionHidden(0, columns.empty());
-  for (std::size_t i = 0; i < columns.size(); ++i) {
-    view->setColumnWidth(static_cast<int>(i), columns[i].width);
+  ApplyZoom();
+}
+
+void ListView::ApplyZoom() {
+  auto* view = View(widget());
+  for (int column = 0; column < view->Items().Columns(); ++column) {
+    view->setColumnWidth(column, Zoomed(view->Items().Width(column)));
   }
 }
 

@@ -51,6 +51,8 @@ class Control {
   // Shows again what the template gives the control (its caption, picture
   // or selection), as a new layout from another template does.
   virtual void ShowTemplate(const ItemTemplate&) {}
+  // Redraws what the control sizes in pixels at the zoom in force.
+  virtual void ApplyZoom() {}
   // Shown when the pointer rests on the control; empty shows none.
   void SetToolTip(std::u16string_view text);
   std::u16string ToolTip() const;
@@ -119,9 +121,15 @@ class StaticText : public Control {
 class Picture : public StaticText {
  public:
   using StaticText::StaticText;
+  // Drawn at the zoom in force, from the picture made at twice the size where
+  // the screen or the zoom calls for more pixels.
   void SetImage(int resource);
   void Move(const PixelRect& rect) override;
   void ShowTemplate(const ItemTemplate& item) override { SetImage(item.resource); }
+  void ApplyZoom() override { SetImage(resource_); }
+
+ private:
+  int resource_ = 0;
 };
 
 // Drop-down lists and list boxes share their entry handling.
@@ -175,6 +183,8 @@ class ListView : public Control {
   void SetFullRowSelect(bool on);
   // Empties the table and gives it these columns, left to right.
   void SetColumns(std::span<const ListColumn> columns);
+  // The columns' widths at the zoom in force.
+  void ApplyZoom() override;
   // Empties the table of its rows and columns.
   void ClearColumns() { SetColumns({}); }
   int ColumnCount() const;

@@ -264,6 +264,21 @@ void Dialog::SizeFromTemplate(int templateNumber) {
   widget_->resize(size.width, size.height);
 }
 
+void Dialog::ApplyZoom() {
+  if (widget_ == nullptr) return;
+  const DialogTemplate& tmpl = dialogTemplate();
+  const QFont font = DialogFont(tmpl);
+  widget_->setFont(font);
+  const BaseUnits units = BaseUnitsOf(font);
+  baseUnitX_ = units.x;
+  baseUnitY_ = units.y;
+  for (std::size_t i = 0; i < controls_.size() && i < tmpl.items.size(); ++i) {
+    controls_[i]->Move(MapDialogRect(tmpl.items[i].rect));
+    controls_[i]->ApplyZoom();
+  }
+  SizeFromTemplate(templateNumber_);
+}
+
 PixelRect Dialog::MapDialogRect(const DuRect& rect) const {
   return ToPixels(rect, BaseUnits{baseUnitX_, baseUnitY_});
 }

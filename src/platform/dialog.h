@@ -90,6 +90,9 @@ class Dialog {
 
   // Gives the window the size that another template of the same font gives it.
   void SizeFromTemplate(int templateNumber);
+  // Lays the open window out again at the zoom in force: its font, its
+  // controls' places in its own template, and what they size in pixels.
+  void ApplyZoom();
   // Converts a rectangle in this window's dialog units to pixels.
   PixelRect MapDialogRect(const DuRect& rect) const;
 
@@ -111,6 +114,9 @@ class Dialog {
   // Ctrl+Q, the desktop's key for quitting: only the program's main window
   // answers it; dialogs ignore it.
   virtual void OnQuit() {}
+  // Ctrl+Plus (+1), Ctrl+Minus (-1) and Ctrl+0 (0): only the main window
+  // answers them; dialogs follow the zoom when next opened.
+  virtual void OnZoomKey(int /*step*/) {}
   // A message box or modal dialog is opening above this window.
   virtual void OnCancelMode() {}
   virtual void OnSize(int width, int height);
@@ -134,6 +140,7 @@ class Dialog {
   void DispatchOk() { OnOK(); }
   void DispatchCancel() { OnCancel(); }
   void DispatchQuit() { OnQuit(); }
+  void DispatchZoomKey(int step) { OnZoomKey(step); }
   void ForgetWindow();
   DialogWidget* widget() const { return widget_; }
 

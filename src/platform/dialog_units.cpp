@@ -5,6 +5,8 @@
 #include <QFontMetrics>
 #include <cstdlib>
 
+#include "platform/zoom.h"
+
 namespace tallyfox {
 namespace {
 
@@ -31,7 +33,7 @@ QFont DialogFont(const DialogTemplate& dialogTemplate) {
   if (dialogTemplate.fontName != kSystemDialogFont) {
     font.setFamily(QString::fromStdU16String(std::u16string(dialogTemplate.fontName)));
   }
-  font.setPointSize(dialogTemplate.pointSize);
+  font.setPointSizeF(dialogTemplate.pointSize * Zoom() / 100.0);
   return font;
 }
 

@@ -18,6 +18,7 @@
 #include <QStyledItemDelegate>
 #include <QValidator>
 #include <algorithm>
+#include <optional>
 
 #include "platform/dialog.h"
 #include "res/accessible_names.h"
@@ -83,6 +84,26 @@ DialogWidget::DialogWidget(Dialog& owner, QWidget* parent, bool child)
 // A page's window goes with its parent's; its Dialog must then forget it.
 DialogWidget::~DialogWidget() { owner_.ForgetWindow(); }
 
+namespace {
+
+// Ctrl+Plus (also Ctrl+=, where + takes Shift), Ctrl+Minus, Ctrl+0: +1, -1, 0.
+std::optional<int> ZoomStep(const QKeyEvent& event) {
+  if (!(event.modifiers() & Qt::ControlModifier)) return std::nullopt;
+  switch (event.key()) {
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:
+      return 1;
+    case Qt::Key_Minus:
+      return -1;
+    case Qt::Key_0:
+      return 0;
+    default:
+      return std::nullopt;
+  }
+}
+
+}  // namespace
+
 void DialogWidget::closeEvent(QCloseEvent* event) {
   // The caption's close button is the handheld's caption OK button.
   event->ignore();
@@ -97,6 +118,15 @@ void DialogWidget::keyPressEvent(QKeyEvent* event) {
   }
   if (event->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Q) && !child_) {
     owner_.DispatchQuit();
+    return;
+  }
+  if (const std::optional<int> step = ZoomStep(*event)) {
+    // A page hands the zoom keys up to the window that holds it.
+    if (child_) {
+      event->ignore();
+    } else {
+      owner_.DispatchZoomKey(*step);
+    }
     return;
   }
   if (key == Qt::Key_Enter || key == Qt::Key_Return || key == Qt::Key_Escape) {

@@ -90,6 +90,7 @@ class ListViewModel : public QAbstractTableModel {
   struct Column {
     QString heading;
     Qt::Alignment align;
+    int width;  // pixels at the normal zoom
   };
 
   int Columns() const { return static_cast<int>(columns_.size()); }
@@ -97,6 +98,7 @@ class ListViewModel : public QAbstractTableModel {
   // tree view keeps, hidden.
   void SetColumns(std::vector<Column> columns);
   QString Heading(int column) const;
+  int Width(int column) const { return columns_[column].width; }
 
   int Rows() const { return static_cast<int>(rows_.size()); }
   // Gives the row's place; `tickBox` gives the new row an unticked box.

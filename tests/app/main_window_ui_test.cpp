@@ -3,6 +3,7 @@
 #include <QIcon>
 #include <QTest>
 
+#include "app/zoom_setting.h"
 #include "platform/widgets.h"
 #include "res/about_ids.h"
 #include "res/images.h"
@@ -66,6 +67,25 @@ TEST_F(MainWindowTest, StartsOnTheSalePageAndEachTabShowsExactlyItsPage) {
 }
 
 // A picture keeps its size on the page and takes the pixels of a denser screen.
+// Ctrl+Plus three times makes everything about 1.3 times as large, kept for
+// the next start; Ctrl+0 gives back the normal size exactly.
+TEST_F(MainWindowTest, ZoomKeysScaleTheWindowAndAreRemembered) {
+  Run(testing::kPortrait, [](CTallyfoxDlg& window) {
+    QWidget* widget = WidgetOf(window);
+    const QSize normal = widget->size();
+    const int priceWidth = window.SalePage().Item(kIdcSaleFirstPrice).Rect().width;
+    for (int i = 0; i < 3; ++i) PressKeys(window, "+", Qt::ControlModifier);
+    EXPECT_NEAR(widget->width() / double(normal.width()), 1.3, 0.1);
+    EXPECT_NEAR(widget->height() / double(normal.height()), 1.3, 0.1);
+    EXPECT_NEAR(window.SalePage().Item(kIdcSaleFirstPrice).Rect().width / double(priceWidth), 1.3,
+                0.15);
+    EXPECT_EQ(LoadZoom(), 130);
+    PressKeys(window, "0", Qt::ControlModifier);
+    EXPECT_EQ(widget->size(), normal);
+    EXPECT_EQ(LoadZoom(), 100);
+  });
+}
+
 TEST(PicturesTest, HaveTwiceThePixelsOnAScreenOfTwiceTheDensity) {
   const QPixmap usual = ImagePixmap(kBitmapAbout, 1.0), dense = ImagePixmap(kBitmapAbout, 1.5);
   EXPECT_EQ(usual.size(), QSize(55, 62));

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "platform/test_seam.h"
+#include "support/test_files.h"
 
 namespace {
 
@@ -31,9 +32,11 @@ class UndrivenWindowGuard : public testing::EmptyTestEventListener {
 }  // namespace
 
 // Window tests run on Qt's offscreen platform unless told otherwise; no test
-// needs a display.
+// needs a display, and none touches the user's own configuration (the zoom).
 int main(int argc, char** argv) {
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  const tallyfox::testing::TempFolder configuration;
+  setenv("XDG_CONFIG_HOME", configuration.path().c_str(), 1);
   QApplication application(argc, argv);
   testing::InitGoogleTest(&argc, argv);
   testing::UnitTest::GetInstance()->listeners().Append(new UndrivenWindowGuard);

@@ -1,0 +1,12 @@
+#pragma once
+
+// The zoom is the user's own, remembered in the user's configuration folder
+// (~/.config/tallyfox/), never in the data folder that a list travels with.
+
+namespace tallyfox {
+
+// The zoom last saved, or the normal one.
+int LoadZoom();
+void SaveZoom(int percent);
+
+}  // namespace tallyfox
