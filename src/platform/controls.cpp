@@ -209,8 +209,9 @@ void ListControl::DeleteString(int index) {
   const QListWidgetItem* entry = list->item(index);
   const bool wasSelected = entry != nullptr && entry->isSelected();
   delete list->takeItem(index);
-  // The handheld's list box is left with no selection when the selected
-  // entry goes; Qt would select the next one.
+  // A list box is left with no selection when the selected entry goes, so
+  // that nothing is chosen that the user did not choose; Qt would select the
+  // next one.
   if (wasSelected) list->clearSelection();
 }
 

@@ -105,7 +105,7 @@ std::optional<int> ZoomStep(const QKeyEvent& event) {
 }  // namespace
 
 void DialogWidget::closeEvent(QCloseEvent* event) {
-  // The caption's close button is the handheld's caption OK button.
+  // The caption's close button is the window's OK: data exchange, then end.
   event->ignore();
   if (!child_) owner_.DispatchOk();
 }
@@ -144,7 +144,7 @@ void DialogWidget::resizeEvent(QResizeEvent* event) {
 TabControlWidget::TabControlWidget(QWidget* parent) : QWidget(parent), tabBar_(new QTabBar(this)) {
   tabBar_->setDrawBase(true);
   tabBar_->setExpanding(false);
-  // Five tabs fit across a handheld's narrow screen, as they did there.
+  // Narrow tabs, so that all five fit across a narrow screen.
   tabBar_->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 5px; }"));
   const auto bind = [this](Qt::KeyboardModifiers modifiers, Qt::Key key, int step) {
     auto* shortcut = new QShortcut(QKeySequence(QKeyCombination(modifiers, key)), this);
