@@ -8,6 +8,7 @@
 #include "platform/zoom.h"
 #include "res/images.h"
 #include "res/main_ids.h"
+#include "tax/tax_setup_dialog.h"
 
 namespace tallyfox {
 namespace {
@@ -40,6 +41,7 @@ CTallyfoxDlg::CTallyfoxDlg(std::filesystem::path dataFolder)
       tab2L_(values_),
       tab4L_(values_),
       tab5L_(values_) {
+  values_.runTaxSetup = RunTaxSetup;
   UseMessageMap(this, kMessageMap);
 }
 

@@ -8,7 +8,7 @@
 
 #include "core/program_values.h"
 #include "platform/dialog.h"
-#include "tax/tax_controls.h"
+#include "platform/tax_controls.h"
 
 namespace tallyfox {
 

@@ -12,7 +12,6 @@
 #include "platform/striped_rows.h"
 #include "res/tax_control_ids.h"
 #include "shoplist/list_export.h"
-#include "tax/tax_setup_dialog.h"
 
 namespace tallyfox {
 namespace {

@@ -12,10 +12,10 @@
 #include "core/shoplist/list_store.h"
 #include "core/shoplist/list_text.h"
 #include "platform/dialog.h"
+#include "platform/tax_controls.h"
 #include "res/shoplist_ids.h"
 #include "shoplist/item_edit_dialog.h"
 #include "shoplist/shoplist_state.h"
-#include "tax/tax_controls.h"
 
 namespace tallyfox {
 

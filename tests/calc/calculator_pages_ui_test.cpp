@@ -4,6 +4,7 @@
 #include "calc/sale_page.h"
 #include "res/tax_setup_ids.h"
 #include "support/program_harness.h"
+#include "tax/tax_setup_dialog.h"
 
 namespace tallyfox {
 namespace {
@@ -20,7 +21,7 @@ class CalculatorPagesTest : public testing::ProgramTest {
     testing::RunHosted(script_, page, [&] { actions(page); });
   }
 
-  ProgramValues values_{folder_.path(), {u"CA", u"0"}, {}, false};
+  ProgramValues values_{folder_.path(), {u"CA", u"0"}, {}, false, RunTaxSetup};
 };
 
 // The state button's text, the ticks, and "-" when "Food" cannot be ticked.

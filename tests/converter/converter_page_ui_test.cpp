@@ -30,7 +30,7 @@ void Choose(const Dialog& page, ConverterCategory category) {
 
 TEST(ConverterPageTest, EachCategoryShowsItsFieldsAndConvertsOnEveryChange) {
   TempFolder folder;
-  ProgramValues values{folder.path(), {}, folder.path() / "exrate.dat", false};
+  ProgramValues values{folder.path(), {}, folder.path() / "exrate.dat", false, {}};
   WriteBytes(values.exchangeRateFile, Utf16Le(u"\uFEFF\n0  1  0.9334\n0  11  7.8074\n"));
   UiScript script;
   CDialogTab5 page(values);

@@ -23,7 +23,7 @@ class TaxSetupTest : public testing::ProgramTest {
   }
   std::string StoredFile() const { return testing::ReadBytes(folder_.path() / "tax.ini"); }
 
-  ProgramValues values_{folder_.path(), {u"S.", u"8.25"}, {}, false};
+  ProgramValues values_{folder_.path(), {u"S.", u"8.25"}, {}, false, {}};
 };
 
 std::string Mode(const Dialog& dialog) {

@@ -1,10 +1,9 @@
-#include "tax/tax_controls.h"
+#include "platform/tax_controls.h"
 
 #include "core/common/text.h"
 #include "core/tax/tax_explained.h"
 #include "platform/modal.h"
 #include "res/tax_control_ids.h"
-#include "tax/tax_setup_dialog.h"
 
 namespace tallyfox {
 
@@ -25,7 +24,7 @@ bool TaxControls::AcceptWithTaxClick() {
 }
 
 bool TaxControls::ChooseState() {
-  if (!RunTaxSetup(values_)) return false;
+  if (!values_.runTaxSetup || !values_.runTaxSetup(values_)) return false;
   ShowStateCode();
   if (values_.taxSetting.stateCode != kNoStateCode) {
     window_.CheckBoxItem(kIdcWithTax).SetChecked(true);
