@@ -23,8 +23,6 @@ constexpr ListColumn kColumns[] = {{u"Name", 80, ColumnAlign::Center},
                                    {u"Catalog", 60, ColumnAlign::Center},
                                    {u"Price", 55, ColumnAlign::Center}};
 
-std::u16string AmountText(double amount) { return FormatFinite(amount, FormatFixed2); }
-
 bool IsTickState(std::uint32_t state) {
   const std::uint32_t tick = state & kRowTickMask;
   return tick == kRowTicked || tick == kRowUnticked;
@@ -103,17 +101,17 @@ double CDlgShopList::RateInForce() {
 void CDlgShopList::ShowTotals() {
   const double rate = RateInForce();
   const double tax = rate * subtotal_;
-  SetItemText(kIdcShoppingListTax, u"Tax:  " + AmountText(tax));
-  SetItemText(kIdcShoppingListTotal, u"Total:  " + AmountText(tax + subtotal_));
+  SetItemText(kIdcShoppingListTax, TaxLine(tax));
+  SetItemText(kIdcShoppingListTotal, TotalLine(tax + subtotal_));
   ExplainTotals(rate, tax);
 }
 
 void CDlgShopList::ExplainTotals(double rate, double tax) {
-  const std::u16string taxText = AmountText(tax);
+  const std::u16string taxText = FormatAmount(tax);
   StaticItem(kIdcShoppingListTax)
       .SetToolTip(SubtotalTaxExplained(taxText, subtotal_, rate, taxControls_.RateSource()));
   StaticItem(kIdcShoppingListTotal)
-      .SetToolTip(TotalExplained(AmountText(tax + subtotal_), AmountText(subtotal_), taxText));
+      .SetToolTip(TotalExplained(FormatAmount(tax + subtotal_), FormatAmount(subtotal_), taxText));
 }
 
 void CDlgShopList::SetUpExportMenu() {

@@ -33,4 +33,7 @@ std::u16string FormatFinite(double value, Format format) {
   return std::isfinite(value) ? format(value) : std::u16string(u"too large");
 }
 
+// An amount of money as the windows show it: "%.2f", or "too large".
+inline std::u16string FormatAmount(double amount) { return FormatFinite(amount, FormatFixed2); }
+
 }  // namespace tallyfox

@@ -155,7 +155,7 @@ std::int32_t RateFilePosition(CurrencyList list, std::int32_t index) {
 }
 
 std::u16string ConvertCurrency(std::u16string_view valueText, double rate) {
-  return FormatFinite(ReadNumber(valueText) * rate, FormatFixed2);
+  return FormatAmount(ReadNumber(valueText) * rate);
 }
 
 double ReadExchangeRate(const std::filesystem::path& rateFile, std::int32_t fromIndex,

@@ -8,22 +8,22 @@
 namespace tallyfox {
 namespace {
 
-std::u16string AmountText(double amount) { return FormatFinite(amount, FormatFixed2); }
-
 std::vector<std::u16string> SheetRow(const ListItem& item) {
   return {item.checked ? u"\u2611" : u"\u2610", item.qty, item.name, item.catalog, item.price};
 }
 
 }  // namespace
 
-// The lines read as the Shopping List shows them, two spaces after the colon.
+std::u16string TaxLine(double tax) { return u"Tax:  " + FormatAmount(tax); }
+std::u16string TotalLine(double total) { return u"Total:  " + FormatAmount(total); }
+
 ListSheet MakeListSheet(std::u16string_view name, const ListContents& contents,
                         std::optional<double> taxRate) {
   ListSheet sheet{std::u16string(name), {u"", u"Qty", u"Name", u"Catalog", u"Price"}, {}, {}};
   for (const ListItem& item : contents.items) sheet.rows.push_back(SheetRow(item));
   const double tax = taxRate.value_or(0) * contents.subtotal;
-  if (taxRate) sheet.totals.push_back(u"Tax:  " + AmountText(tax));
-  sheet.totals.push_back(u"Total:  " + AmountText(tax + contents.subtotal));
+  if (taxRate) sheet.totals.push_back(TaxLine(tax));
+  sheet.totals.push_back(TotalLine(tax + contents.subtotal));
   return sheet;
 }
 

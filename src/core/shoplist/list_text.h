@@ -20,6 +20,11 @@ struct ListSheet {
   std::vector<std::u16string> totals;             // the tax and the total lines
 };
 
+// The tax and total lines as the Shopping List shows them ("Tax:  0.40"),
+// "too large" for an amount past a double's range.
+std::u16string TaxLine(double tax);
+std::u16string TotalLine(double total);
+
 // `taxRate` is the rate the Shopping List applies (0 without tax); nothing
 // when no state is chosen, and then there is no tax line.
 ListSheet MakeListSheet(std::u16string_view name, const ListContents& contents,

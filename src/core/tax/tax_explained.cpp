@@ -38,8 +38,8 @@ std::u16string RowTaxExplained(std::u16string_view tax, const std::vector<std::u
 std::u16string SubtotalTaxExplained(std::u16string_view tax, double subtotal, double rate,
                                     std::u16string_view source) {
   if (source.empty()) return WithoutTax(tax);
-  return u"Tax " + std::u16string(tax) + u" = " + FormatFinite(subtotal, FormatFixed2) +
-         u" \u00D7 " + PercentText(rate) + u" (" + std::u16string(source) + u")";
+  return u"Tax " + std::u16string(tax) + u" = " + FormatAmount(subtotal) + u" \u00D7 " +
+         PercentText(rate) + u" (" + std::u16string(source) + u")";
 }
 
 std::u16string TotalExplained(std::u16string_view total, std::u16string_view subtotal,
