@@ -50,16 +50,6 @@ std::u16string ListFileText(int itemCount) {
   return text;
 }
 
-std::vector<std::byte> Utf16LeBytes(std::u16string_view text) {
-  std::vector<std::byte> bytes;
-  bytes.reserve(text.size() * 2);
-  for (const char16_t unit : text) {
-    bytes.push_back(static_cast<std::byte>(unit & 0xFF));
-    bytes.push_back(static_cast<std::byte>(unit >> 8));
-  }
-  return bytes;
-}
-
 std::vector<std::byte> ReadFileBytes(const std::filesystem::path& path) {
   const int descriptor = open(path.c_str(), O_RDONLY | O_CLOEXEC);
   struct stat status;

@@ -11,14 +11,13 @@
 #include <vector>
 
 #include "core/common/reporter.h"
+#include "core/files/files.h"
 
 namespace tallyfox::bench {
 
 // A list file of `itemCount` items: grocery names of every length, small
 // quantities, the catalogs of the Item Edit dialog, prices, a quarter ticked.
 std::u16string ListFileText(int itemCount);
-
-std::vector<std::byte> Utf16LeBytes(std::u16string_view text);
 
 // Plain POSIX calls, the simplest code that handles a file's bytes: the
 // floors of the file benchmarks, and their set-up.

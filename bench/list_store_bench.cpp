@@ -28,7 +28,7 @@ constexpr int kAppendsBetweenRestores = 64;
 // A list of `itemCount` items in a folder of its own.
 class StoredList {
  public:
-  explicit StoredList(int itemCount) : bytes_(Utf16LeBytes(ListFileText(itemCount))) { Restore(); }
+  explicit StoredList(int itemCount) : bytes_(EncodeUtf16Le(ListFileText(itemCount))) { Restore(); }
 
   const std::filesystem::path& folder() const { return folder_.path(); }
   std::filesystem::path file() const { return folder_.path() / kListFileName; }
@@ -90,7 +90,7 @@ void BM_AppendItem(benchmark::State& state) {
 
 void BM_AppendItem_Floor(benchmark::State& state) {
   const StoredList list(ItemCount(state));
-  const std::vector<std::byte> line = Utf16LeBytes(
+  const std::vector<std::byte> line = EncodeUtf16Le(
       FormatItemLine({u"0", kNewItem.name, kNewItem.qty, kNewItem.catalog, kNewItem.price}));
   AppendNow(state, list, [&] {
     const int descriptor = open(list.file().c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);

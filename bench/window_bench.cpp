@@ -85,7 +85,7 @@ void BM_SaleCalc(benchmark::State& state) {
 // the heap the open dialog holds beside the size of the file it shows.
 void BM_OpenShoppingList(benchmark::State& state) {
   const ScratchFolder folder;
-  const std::vector<std::byte> file = Utf16LeBytes(ListFileText(static_cast<int>(state.range(0))));
+  const std::vector<std::byte> file = EncodeUtf16Le(ListFileText(static_cast<int>(state.range(0))));
   WriteBytes(folder.path() / "groceries.csv", file);
   ProgramValues values = ValuesIn(folder.path());
   ShoplistState shoplist{u"groceries", {}};

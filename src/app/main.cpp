@@ -131,8 +131,10 @@ int main(int argc, char** argv) {
   // undo and report, instead of ending the program with every unsaved edit.
   std::signal(SIGXFSZ, SIG_IGN);
   tallyfox::SetZoom(tallyfox::LoadZoom());
-  const std::filesystem::path folder =
-      tallyfox::ChooseDataFolder(tallyfox::ModulePath(), requestedFolder);
+  const std::filesystem::path executable = tallyfox::ModulePath();
+  const std::filesystem::path folder = tallyfox::FindDataFolder(executable, requestedFolder);
+  std::error_code ignored;
+  std::filesystem::create_directories(folder, ignored);  // a folder to lock, no file yet
   // A second copy on the same folder would overwrite the first one's changes
   // and delete the wrong items, so it leaves before touching any file. A folder
   // that cannot be locked at all is left to the stores to report.
@@ -141,5 +143,6 @@ int main(int argc, char** argv) {
     TellUser(kAlreadyRunning);
     return 1;
   }
+  tallyfox::PrepareDataFolder(folder, executable);
   return tallyfox::CTallyfoxApp().Run(folder);
 }

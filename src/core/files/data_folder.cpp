@@ -37,22 +37,22 @@ void GiveShippedRates(const std::filesystem::path& folder, const std::filesystem
   }
 }
 
-std::filesystem::path Prepared(const std::filesystem::path& folder,
-                               const std::filesystem::path& programFolder) {
-  std::error_code ignored;
-  std::filesystem::create_directories(folder, ignored);
-  GiveShippedRates(folder, ShippedRateFile(programFolder));
-  return folder;
-}
-
 }  // namespace
 
 std::filesystem::path ChooseDataFolder(const std::filesystem::path& executable,
                                        const std::filesystem::path& requested) {
+  const std::filesystem::path folder = FindDataFolder(executable, requested);
+  PrepareDataFolder(folder, executable);
+  return folder;
+}
+
+void PrepareDataFolder(const std::filesystem::path& folder,
+                       const std::filesystem::path& executable) {
   const std::filesystem::path programFolder = executable.parent_path();
-  if (!requested.empty()) return Prepared(requested, programFolder);
-  const std::filesystem::path found = FindDataFolder(executable, requested);
-  return found == programFolder ? found : Prepared(found, programFolder);
+  if (folder == programFolder) return;
+  std::error_code ignored;
+  std::filesystem::create_directories(folder, ignored);
+  GiveShippedRates(folder, ShippedRateFile(programFolder));
 }
 
 std::filesystem::path FindDataFolder(const std::filesystem::path& executable,

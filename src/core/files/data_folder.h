@@ -17,8 +17,13 @@ std::filesystem::path ChooseDataFolder(const std::filesystem::path& executable,
                                        const std::filesystem::path& requested);
 
 // The folder ChooseDataFolder gives, found without creating or copying
-// anything: for a look at the data that must leave no trace.
+// anything: for a look at the data that must leave no trace, and for the
+// program's start, which locks the folder before it touches a file in it.
 std::filesystem::path FindDataFolder(const std::filesystem::path& executable,
                                      const std::filesystem::path& requested);
+
+// What ChooseDataFolder does to a folder FindDataFolder found.
+void PrepareDataFolder(const std::filesystem::path& folder,
+                       const std::filesystem::path& executable);
 
 }  // namespace tallyfox

@@ -100,18 +100,16 @@ bool WriteNewList(const std::filesystem::path& path) {
 // header in an empty file, and an LF after a last line without one, which
 // would swallow the new item. An odd byte at the end is a character cut short
 // by a crash: a zero byte completes it, so the new line starts on a character.
-std::optional<std::vector<std::byte>> AppendedBytes(File& file, std::u16string_view line) {
-  const std::optional<std::uint64_t> size = file.Size();
-  if (!size) return std::nullopt;
+std::optional<std::vector<std::byte>> AppendedBytes(File& file, std::uint64_t size,
+                                                    std::u16string_view line) {
   std::array<std::byte, 2> last{};
-  if (*size >= last.size()) {
-    const std::optional<std::size_t> count = file.ReadAt(*size - last.size(), last);
+  if (size >= last.size()) {
+    const std::optional<std::size_t> count = file.ReadAt(size - last.size(), last);
     if (!count || *count != last.size()) return std::nullopt;
   }
-  const bool torn = *size % 2 != 0;
-  const bool endsLine =
-      *size >= 2 && !torn && last[0] == std::byte{'\n'} && last[1] == std::byte{0};
-  std::u16string text = *size == 0 ? std::u16string(kListHeaderLine)
+  const bool torn = size % 2 != 0;
+  const bool endsLine = size >= 2 && !torn && last[0] == std::byte{'\n'} && last[1] == std::byte{0};
+  std::u16string text = size == 0  ? std::u16string(kListHeaderLine)
                         : endsLine ? std::u16string()
                                    : std::u16string(u"\n");
   text += line;
@@ -132,7 +130,7 @@ bool AppendLine(const std::filesystem::path& path, std::u16string_view line) {
   std::optional<File> file = OpenList(path, OpenMode::ReadUpdate);
   const std::optional<std::uint64_t> size = file ? file->Size() : std::nullopt;
   const std::optional<std::vector<std::byte>> bytes =
-      size ? AppendedBytes(*file, line) : std::nullopt;
+      size ? AppendedBytes(*file, *size, line) : std::nullopt;
   return bytes && *size + bytes->size() <= kMaxListBytes && file->Append(*bytes);
 }
 
