@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The yardstick of the start-up measurement: a Qt dialog with five empty
 // tabs and nothing else, built and started the way the program is.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Data for the benchmarks as a user would keep it, and somewhere on a real

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The benchmarks share one offscreen application, as the window tests do.
 
 #include <benchmark/benchmark.h>

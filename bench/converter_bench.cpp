@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The converter: every unit conversion over every pair of its units, and a
 // keystroke in "Currency", which reads the rate out of the installed file.
 

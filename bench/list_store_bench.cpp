@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The list store on lists of 100, 1,000 and 10,000 items, each operation
 // beside the simplest code that moves the same bytes: reading them into
 // memory, appending them, or writing a new file, flushing it and renaming it

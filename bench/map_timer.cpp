@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starts a program and measures what its user waits for: the time from exec
 // to its first top-level window mapped, as the X server reports it, and its
 // peak memory once it has settled. Prints "MILLISECONDS KILOBYTES".

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Number reading and the four result formats, each beside the standard
 // library call that does the same work on plain ASCII.
 

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tallyfox developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up as a user sees it: from exec to the first window mapped, on an X
 # display with no window manager, and the peak memory once it has settled.
 # The installed program runs over realistic data beside a bare Qt dialog with

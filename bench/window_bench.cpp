@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Windows through real widgets on the offscreen platform, driven the way the
 // window tests drive them: "Calc" on a filled Sale page, and the Shopping
 // List dialog opening on a long list.

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Tallyfox developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a C++ file under FOLDER includes a Qt header: that folder must
 # build with the standard library alone.
 file(GLOB_RECURSE sources "${FOLDER}/*.cpp" "${FOLDER}/*.h")

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Tallyfox developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes a C++ source holding every PNG of res/images as a byte array, keyed
 # by the resource number that starts its file name ("128_icon.png") and by its
 # scale: a name ending in "@2x" is the same picture at twice the size.

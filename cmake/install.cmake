@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Tallyfox developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Two layouts, chosen by the prefix given when installing:
 # - per user, a prefix ending in .local (the default, ~/.local): the program in
 #   its own folder share/tallyfox, where it keeps its data, with a link in bin/;

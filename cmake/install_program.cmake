@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Tallyfox developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Run by cmake --install (see install.cmake): places the program and its rate
 # file in the layout the prefix calls for, then the launcher.
 # file(INSTALL) puts DESTDIR before its destination itself; the other file

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // What the fuzz targets add to the tests' file helpers: a property check that

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A list file of any bytes, read and then changed by one kind of rewrite or
 // an append: the result reads back as the same items apart from the change
 // asked for (none lost, split or cut, no word of the user's dropped), and a

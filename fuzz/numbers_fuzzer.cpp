@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Number reading against the C library, which in this process runs in the C
 // locale: ReadNumber and ReadInteger read what strtod and strtol read from the
 // ASCII prefix. (The formats are checked against printf by the unit tests.)

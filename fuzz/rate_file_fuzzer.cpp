@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A rate file of any bytes and a typed rate of any text: the lookup never
 // fails on a file that is there, "Set" either refuses with the file left as
 // it was or rewrites it with every line that is not of the pair unchanged,

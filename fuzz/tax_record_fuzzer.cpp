@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The tax-file record: any bytes decode without reading past them, a shorter
 // record gives each field whole or not at all, a decoded setting is stored
 // and read back as itself, and the file reader agrees with the decoder.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tallyfox developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds in Release, runs the benchmarks and the start-up measurement, and
 # prints every figure beside its floor or its target.
 #   scripts/bench.sh                  everything

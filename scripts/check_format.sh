@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tallyfox developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a C++ file of the project is not laid out as .clang-format says;
 # `clang-format -i FILE` puts it right. Installs clang-format when missing.
 set -euo pipefail

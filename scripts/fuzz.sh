@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tallyfox developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets (clang++, libFuzzer, AddressSanitizer and UBSan)
 # and runs each one for a bounded time, starting from the seeds in
 # fuzz/corpus/ and what earlier runs found (kept in build/fuzz/corpus/).

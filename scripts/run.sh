@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tallyfox developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up, builds and installs Tallyfox into the per-user application folder
 # (~/.local/share/tallyfox, with a link in ~/.local/bin), then starts it.
 # The data files already there (tax.ini, exrate.dat, lists) are kept.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tallyfox developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what building and testing Tallyfox needs on Debian 12, when it is
 # missing, and configures a build folder.
 #   scripts/setup.sh BUILD_DIR [extra cmake arguments...]
@@ -29,4 +31,7 @@ fi
 
 build_dir=$1
 shift
-cmake -S "$(dirname "$0")/.." -B "$build_dir" -G Ninja "$@"
+# A compiler cache, where one is installed, makes rebuilds in other work trees cheap.
+launcher=()
+if command -v ccache > /dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
+cmake -S "$(dirname "$0")/.." -B "$build_dir" -G Ninja "${launcher[@]}" "$@"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tallyfox developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up, builds and runs every test.
 #   scripts/test.sh              the suite
 #   scripts/test.sh --sanitize   the suite built with AddressSanitizer and UBSan

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tallyfox developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the launcher and the AppStream metainfo the way desktops and software
 # centres read them, installing the validators on Debian 12 when missing.
 set -euo pipefail

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Tallyfox developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the exchange-rate file installed with Tallyfox: src/res/exrate.dat.
 
 One line for every ordered pair of the 24 currencies of the converter's

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Renders every window of the program to PNG offscreen: the main window on
 // each of its five tabs in both page sets, and every modal dialog.
 //   render_windows OUTPUT_FOLDER

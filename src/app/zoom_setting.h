@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The zoom is the user's own, remembered in the user's configuration folder

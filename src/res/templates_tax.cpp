@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "res/tax_setup_ids.h"
 #include "res/template_builders.h"
 #include "res/template_registry.h"

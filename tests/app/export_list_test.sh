@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tallyfox developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # --export-list prints a list with no display, writing nothing.   export_list_test.sh PROGRAM
 set -euo pipefail
 dir=$(mktemp -d)

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tallyfox developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs into a fresh prefix (with a space in it, as many a home folder has),
 # uses the folder as the program would, installs again, and checks that every
 # list, tax.ini and exrate.dat came through byte for byte while the program

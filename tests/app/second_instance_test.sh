@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tallyfox developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the program on a folder and then a second copy on the same folder:
 # the second says so, leaves with 1 and touches nothing, while the first runs
 # on; a copy on another folder runs beside them; once the first is killed, a

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Stored files changed with each kind of file operation failing, and killed at each.
 
 #include <gtest/gtest.h>

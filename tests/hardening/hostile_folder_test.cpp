@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The stores under real conditions a hostile or broken folder makes: links,
 // a full disk, a read-only folder, a rate file in another encoding.
 

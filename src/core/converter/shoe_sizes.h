@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The tables of equivalent shoe sizes that the converter shows instead of

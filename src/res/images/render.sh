@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Tallyfox developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the hand-drawn SVGs to the PNGs that the build embeds, each also at
 # twice the size ("@2x") for screens of twice the usual density.
 # Needs rsvg-convert (librsvg2-bin) and ImageMagick.
