@@ -10,8 +10,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 build_dir=build/bench
-scripts/setup.sh "$build_dir" -DCMAKE_BUILD_TYPE=Release -DTALLYFOX_TESTS=OFF \
-  -DTALLYFOX_BENCHMARKS=ON
+scripts/setup.sh bench
 
 # The start-up measurement needs an X server of its own.
 if ! command -v Xvfb > /dev/null; then
@@ -21,7 +20,7 @@ if ! command -v Xvfb > /dev/null; then
   "${sudo_if_needed[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq xvfb
 fi
 
-cmake --build "$build_dir"
+cmake --build --preset bench
 
 # The list-store benchmarks work in the current folder: a real disk, where a
 # flush costs what it costs the user.

@@ -18,10 +18,8 @@ targets=("$@")
 [ "${#targets[@]}" -gt 0 ] || targets=(numbers tax_record list_file rate_file)
 
 build_dir=build/fuzz
-TALLYFOX_EXTRA_PACKAGES="clang libclang-rt-14-dev" scripts/setup.sh "$build_dir" \
-  -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTALLYFOX_FUZZ=ON \
-  -DTALLYFOX_TESTS=OFF -DTALLYFOX_BENCHMARKS=OFF > /dev/null
-cmake --build "$build_dir" --target tallyfox_fuzzers
+TALLYFOX_EXTRA_PACKAGES="clang libclang-rt-14-dev" scripts/setup.sh fuzz > /dev/null
+cmake --build --preset fuzz
 
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 # The targets write their files under TMPDIR: in memory where there is some.

@@ -7,8 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/setup.sh build/release -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_INSTALL_PREFIX="$HOME/.local"
-cmake --build build/release
+scripts/setup.sh release -DCMAKE_INSTALL_PREFIX="$HOME/.local"
+cmake --build --preset release
 cmake --install build/release > /dev/null
 exec "$HOME/.local/share/tallyfox/tallyfox"

@@ -2,8 +2,9 @@
 # SPDX-FileCopyrightText: 2026 The Tallyfox developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what building and testing Tallyfox needs on Debian 12, when it is
-# missing, and configures a build folder.
-#   scripts/setup.sh BUILD_DIR [extra cmake arguments...]
+# missing, and configures a build folder from a preset of CMakePresets.json
+# (build/PRESET).
+#   scripts/setup.sh PRESET [extra cmake arguments...]
 set -euo pipefail
 
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
@@ -29,9 +30,10 @@ if [ "${#missing[@]}" -gt 0 ]; then
   as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
 fi
 
-build_dir=$1
+preset=$1
 shift
 # A compiler cache, where one is installed, makes rebuilds in other work trees cheap.
 launcher=()
 if command -v ccache > /dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
-cmake -S "$(dirname "$0")/.." -B "$build_dir" -G Ninja "${launcher[@]}" "$@"
+cd "$(dirname "$0")/.."
+cmake --preset "$preset" "${launcher[@]}" "$@"

@@ -9,16 +9,14 @@ cd "$(dirname "$0")/.."
 
 # Warnings are errors here: CI builds with GCC, and with Clang for the
 # sanitizers, and a warning of either fails it.
-build_dir=build/test
-options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
+preset=test
 if [ "${1:-}" = "--sanitize" ]; then
-  build_dir=build/sanitize
-  options=(-DCMAKE_BUILD_TYPE=Debug -DTALLYFOX_SANITIZE=ON -DCMAKE_CXX_COMPILER=clang++)
+  preset=sanitize
   export TALLYFOX_EXTRA_PACKAGES="clang libclang-rt-14-dev"
 fi
+build_dir=build/$preset
 
-scripts/setup.sh "$build_dir" "${options[@]}" -DTALLYFOX_TESTS=ON -DTALLYFOX_TOOLS=ON \
-  -DTALLYFOX_WERROR=ON
+scripts/setup.sh "$preset"
 
 # The number tests run again under a decimal-comma locale, to prove that
 # nothing reads or writes numbers through the C library's locale. It is built
@@ -31,8 +29,5 @@ if [ ! -d "$locales/de_DE.UTF-8" ]; then
     echo "test.sh: could not build the de_DE.UTF-8 locale; its cases will skip"
 fi
 
-cmake --build "$build_dir"
-export QT_QPA_PLATFORM=offscreen
-export ASAN_OPTIONS=detect_leaks=1
-export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-ctest --test-dir "$build_dir" --output-on-failure -j2
+cmake --build --preset "$preset"
+ctest --preset "$preset"

@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <map>
+#include <utility>
 
 #include "core/converter/exchange_rates.h"
 #include "core/shoplist/list_store.h"
@@ -29,7 +30,8 @@ const char* const kScratch = ".tallyfox-scratch-";
 
 // Fails one kind of operation on one file ("" for any), or kills at turn `killAt`.
 struct Faults : FileFaults {
-  Faults(Op op, std::string file, int killAt = 0) : op(op), file(file), killAt(killAt) {}
+  Faults(Op failing, std::string prefix, int killTurn = 0)
+      : op(failing), file(std::move(prefix)), killAt(killTurn) {}
   bool ShouldFail(Op asked, Folder path) override {
     if (--killAt == 0) raise(SIGKILL);
     return asked == op && path.filename().string().starts_with(file);

@@ -21,9 +21,14 @@
 namespace tallyfox {
 namespace {
 
-std::string Printf(const char* format, double value) {
+// The C library's answer for one of the formats the program writes.
+template <size_t N>
+std::string Printf(const char (&format)[N], double value) {
   char buffer[512];
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wformat-nonliteral"  // each caller passes a literal
   std::snprintf(buffer, sizeof buffer, format, value);
+#pragma GCC diagnostic pop
   return buffer;
 }
 
