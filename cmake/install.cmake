@@ -17,17 +17,18 @@ set(tallyfox_images ${CMAKE_CURRENT_SOURCE_DIR}/src/res/images)
 set(tallyfox_data ${CMAKE_CURRENT_SOURCE_DIR}/data)
 
 install(FILES ${tallyfox_images}/128_icon.png DESTINATION share/icons/hicolor/48x48/apps
-        RENAME tallyfox.png)
+        RENAME io.github.tallyfox.Tallyfox.png)
 install(FILES ${tallyfox_images}/128_icon@2x.png DESTINATION share/icons/hicolor/96x96/apps
-        RENAME tallyfox.png)
-install(FILES ${tallyfox_images}/tallyfox.svg DESTINATION share/icons/hicolor/scalable/apps)
-install(FILES ${tallyfox_data}/org.example.tallyfox.metainfo.xml DESTINATION share/metainfo)
+        RENAME io.github.tallyfox.Tallyfox.png)
+install(FILES ${tallyfox_images}/tallyfox.svg DESTINATION share/icons/hicolor/scalable/apps
+        RENAME io.github.tallyfox.Tallyfox.svg)
+install(FILES ${tallyfox_data}/io.github.tallyfox.Tallyfox.metainfo.xml DESTINATION share/metainfo)
 
 # The prefix is known only when installing (cmake --install --prefix), so the
 # program, the rate file, the link and the launcher's command line are placed then.
 install(CODE "
   set(TALLYFOX_PROGRAM \"$<TARGET_FILE:tallyfox>\")
   set(TALLYFOX_RATE_SOURCE \"${CMAKE_CURRENT_SOURCE_DIR}/src/res/exrate.dat\")
-  set(TALLYFOX_DESKTOP_SOURCE \"${tallyfox_data}/org.example.tallyfox.desktop\")
+  set(TALLYFOX_DESKTOP_SOURCE \"${tallyfox_data}/io.github.tallyfox.Tallyfox.desktop\")
 ")
 install(SCRIPT ${CMAKE_CURRENT_SOURCE_DIR}/cmake/install_program.cmake)

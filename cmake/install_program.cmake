@@ -40,7 +40,7 @@ string(REPLACE "%" "%%" exec "${exec}")
 file(READ "${TALLYFOX_DESKTOP_SOURCE}" entry)
 string(REGEX MATCH "\nExec=[^\n]*" exec_line "${entry}")
 string(REPLACE "${exec_line}" "\nExec=\"${exec}\"" entry "${entry}")
-file(WRITE "${prefix}/share/applications/org.example.tallyfox.desktop" "${entry}")
+file(WRITE "${prefix}/share/applications/io.github.tallyfox.Tallyfox.desktop" "${entry}")
 
 list(APPEND CMAKE_INSTALL_MANIFEST_FILES "${CMAKE_INSTALL_PREFIX}/bin/tallyfox"
-     "${CMAKE_INSTALL_PREFIX}/share/applications/org.example.tallyfox.desktop")
+     "${CMAKE_INSTALL_PREFIX}/share/applications/io.github.tallyfox.Tallyfox.desktop")

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 
+#include "app/program_identity.h"
 #include "app/tallyfox_app.h"
 #include "app/zoom_setting.h"
 #include "core/common/text.h"
@@ -125,9 +126,12 @@ int main(int argc, char** argv) {
     return 2;
   }
   QApplication application(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Tallyfox"));
-  // Lets the desktop match the window to its launcher and icon.
-  QGuiApplication::setDesktopFileName(QStringLiteral("org.example.tallyfox"));
+  // The window's class (X11) and app id (Wayland) let the desktop match the
+  // window to its launcher and icon.
+  QApplication::setApplicationName(
+      QString::fromStdU16String(std::u16string(tallyfox::kApplicationId)));
+  QApplication::setApplicationDisplayName(QStringLiteral("Tallyfox"));
+  QGuiApplication::setDesktopFileName(QApplication::applicationName());
   // Qt adopts the environment's locale; numbers are ours to read and write.
   std::setlocale(LC_NUMERIC, "C");
   // A file grown past the size limit fails its write, which the file services

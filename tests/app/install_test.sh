@@ -20,7 +20,7 @@ prefix="$work/home of user/.local"
 app="$prefix/share/tallyfox"
 install_into "$prefix"
 cmp -s "$2/src/res/exrate.dat" "$app/exrate.dat" || fail "exrate.dat is not the shipped one"
-grep -qxF "Exec=\"$app/tallyfox\"" "$prefix/share/applications/org.example.tallyfox.desktop" ||
+grep -qxF "Exec=\"$app/tallyfox\"" "$prefix/share/applications/io.github.tallyfox.Tallyfox.desktop" ||
   fail "the launcher does not start $app/tallyfox"
 
 printf 'S...8\x00.\x002\x005\x00' > "$app/tax.ini"
@@ -48,6 +48,6 @@ DESTDIR="$work/stage" "${CMAKE:-cmake}" --install "$build" --prefix /usr > "$wor
   fail "staged system install"
 cmp -s "$build/tallyfox" "$work/stage/usr/bin/tallyfox" || fail "no program in usr/bin"
 cmp -s "$2/src/res/exrate.dat" "$work/stage/usr/share/tallyfox/exrate.dat" || fail "no shipped rates"
-grep -qxF 'Exec="/usr/bin/tallyfox"' "$work/stage/usr/share/applications/org.example.tallyfox.desktop" ||
+grep -qxF 'Exec="/usr/bin/tallyfox"' "$work/stage/usr/share/applications/io.github.tallyfox.Tallyfox.desktop" ||
   fail "the system launcher does not start /usr/bin/tallyfox"
 echo "install checks passed"
