@@ -24,7 +24,7 @@ class MainWindowTest : public testing::ProgramTest {
   // Runs the program on `screen`; the caption OK closes it after `actions`.
   int Run(ScreenGeometry screen, const std::function<void(CTallyfoxDlg&)>& actions) {
     script_.SetScreen(screen);
-    CTallyfoxDlg window;
+    CTallyfoxDlg window(folder_.path());
     script_.ExpectDialog(kIddMainPortrait, [&](Dialog&) {
       actions(window);
       if (!window.HasEnded()) testing::CloseWithCaptionOk(window);
