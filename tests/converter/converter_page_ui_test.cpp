@@ -69,6 +69,7 @@ TEST(ConverterPageTest, EachCategoryShowsItsFieldsAndConvertsOnEveryChange) {
     EXPECT_EQ(table.RowBackground(9), (Rgb{230, 230, 250}));
     Choose(page, ConverterCategory::ChildrensShoes);
     EXPECT_EQ(table.ColumnWidth(3), 71);
+    EXPECT_EQ(ToUtf8(table.ColumnHeading(3)), "LENGTH(mm)");  // foot lengths such as 167
     Choose(page, ConverterCategory::Area);
     EXPECT_EQ(Shown(page), "1 1");
     EXPECT_EQ(table.ColumnCount() + table.ItemCount(), 0);
