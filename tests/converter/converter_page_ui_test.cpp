@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QTest>
@@ -88,6 +89,47 @@ TEST(ConverterPageTest, EachCategoryShowsItsFieldsAndConvertsOnEveryChange) {
   RunHosted(script, landscape, [&] {
     Choose(landscape, ConverterCategory::ChildrensShoes);
     EXPECT_EQ(landscape.ListViewItem(kIdcShoeTable).ColumnWidth(3), 86);
+  });
+  ExpectScriptMet(script);
+}
+
+// The application's palette for the life of the object, then the one before.
+class ScopedPalette {
+ public:
+  explicit ScopedPalette(const QPalette& palette) { QApplication::setPalette(palette); }
+  ~ScopedPalette() { QApplication::setPalette(before_); }
+  ScopedPalette(const ScopedPalette&) = delete;
+  ScopedPalette& operator=(const ScopedPalette&) = delete;
+
+ private:
+  QPalette before_ = QApplication::palette();
+};
+
+// Light text on white and lavender rows cannot be read.
+TEST(ConverterPageTest, UnderADarkSchemeNoShoeTableRowIsLight) {
+  TempFolder folder;
+  ProgramValues values{folder.path(), {}, folder.path() / "exrate.dat", false, {}};
+  UiScript script;
+  CDialogTab5 page(values);
+  RunHosted(script, page, [&] {
+    Choose(page, ConverterCategory::ChildrensShoes);
+    QPalette dark = QApplication::palette();
+    dark.setColor(QPalette::Window, QColor(32, 35, 38));
+    dark.setColor(QPalette::WindowText, QColor(252, 252, 252));
+    dark.setColor(QPalette::Text, QColor(252, 252, 252));
+    dark.setColor(QPalette::Base, QColor(20, 22, 24));
+    dark.setColor(QPalette::AlternateBase, QColor(29, 31, 34));
+    const ScopedPalette scheme(dark);  // switched while the table shows
+    const ListView& table = page.ListViewItem(kIdcShoeTable);
+    EXPECT_EQ(table.RowBackground(1), (Rgb{29, 31, 34}));
+    auto* view = static_cast<QTreeView*>(WidgetOf(table));
+    const QImage shown = view->viewport()->grab().toImage();
+    for (int row = 0; row < 16; ++row) {
+      const QRect cell = view->visualRect(view->model()->index(row, 0));
+      if (!shown.rect().contains(cell.topLeft())) break;  // scrolled out of sight
+      EXPECT_LT(shown.pixelColor(cell.left() + 1, cell.center().y()).lightness(), 64)
+          << "row " << row;
+    }
   });
   ExpectScriptMet(script);
 }
