@@ -21,6 +21,7 @@
 #include <string>
 
 #include "app/main_window.h"
+#include "core/converter/units.h"
 #include "core/shoplist/list_store.h"
 #include "platform/display.h"
 #include "platform/print.h"
@@ -28,6 +29,7 @@
 #include "platform/widgets.h"
 #include "platform/zoom.h"
 #include "res/calc_ids.h"
+#include "res/converter_ids.h"
 #include "res/main_ids.h"
 #include "res/shoplist_ids.h"
 #include "res/tax_control_ids.h"
@@ -81,6 +83,22 @@ std::filesystem::path MakeAppFolder() {
   return folder;
 }
 
+// Chooses the entry as the user's own choice would.
+void Choose(tallyfox::ListControl& list, int index) {
+  list.SetCurSel(index);
+  tallyfox::Notification change;
+  change.code = tallyfox::Notify::SelChange;
+  SendFrom(list, change);
+}
+
+void SelectTab(const Dialog& main, int tab) {
+  auto& tabs = main.TabItem(tallyfox::kIdcTabControl);
+  tabs.SetCurSel(tab);
+  tallyfox::Notification change;
+  change.code = tallyfox::Notify::SelChange;
+  SendFrom(tabs, change);
+}
+
 void RenderMainWindow(const PageSet& set, const std::filesystem::path& out,
                       const std::filesystem::path& appFolder) {
   static const char* const kTabNames[] = {"sale", "discount", "shoplist", "converter", "about"};
@@ -88,12 +106,8 @@ void RenderMainWindow(const PageSet& set, const std::filesystem::path& out,
   script.SetScreen(set.screen);
   script.SetModulePath(appFolder / "tallyfox");
   script.ExpectDialog(tallyfox::kIddMainPortrait, [&](Dialog& main) {
-    auto& tabs = main.TabItem(tallyfox::kIdcTabControl);
     for (int tab = 0; tab < 5; ++tab) {
-      tabs.SetCurSel(tab);
-      tallyfox::Notification change;
-      change.code = tallyfox::Notify::SelChange;
-      SendFrom(tabs, change);
+      SelectTab(main, tab);
       Save(main, out / (std::string("main-") + set.name + "-" + kTabNames[tab] + ".png"));
     }
     main.EndDialog(tallyfox::kIdOk);
@@ -252,6 +266,15 @@ void RenderItemEdit(tallyfox::UiScript& script, Dialog& list, const std::filesys
   Press(list, tallyfox::kIdcShoppingListEdit);
 }
 
+// One row ticked, the first selected and the tax shown.
+void TickAndTax(Dialog& list) {
+  auto& table = list.ListViewItem(tallyfox::kIdcShoppingListTable);
+  table.SetTicked(1, true);
+  table.SelectRow(0);
+  list.CheckBoxItem(tallyfox::kIdcWithTax).SetChecked(true);
+  Press(list, tallyfox::kIdcWithTax);
+}
+
 // Add List and the Shopping List in both forms, through their own classes,
 // over the list "groceries" with one item ticked and the tax shown.
 void RenderShoplistDialogs(const std::filesystem::path& out,
@@ -274,11 +297,7 @@ void RenderShoplistDialogs(const std::filesystem::path& out,
         landscape ? std::make_unique<tallyfox::CDlgShopListL>(values, state)
                   : std::make_unique<tallyfox::CDlgShopList>(values, state);
     script.ExpectDialog(shopList->templateNumber(), [&](Dialog& list) {
-      auto& table = list.ListViewItem(tallyfox::kIdcShoppingListTable);
-      table.SetTicked(1, true);
-      table.SelectRow(0);
-      list.CheckBoxItem(tallyfox::kIdcWithTax).SetChecked(true);
-      Press(list, tallyfox::kIdcWithTax);
+      TickAndTax(list);
       Save(list, out / (landscape ? "shopping-list-landscape.png" : "shopping-list-portrait.png"));
       if (!landscape) RenderItemEdit(script, list, out);
       if (!landscape) RenderListExport(list, out);
@@ -286,6 +305,54 @@ void RenderShoplistDialogs(const std::filesystem::path& out,
     });
     shopList->DoModal();
   }
+}
+
+// The colours of a dark desktop scheme (KDE's Breeze Dark).
+QPalette DarkPalette() {
+  const QColor text(252, 252, 252);
+  QPalette palette(QColor(41, 44, 48), QColor(32, 35, 38));  // button, window
+  palette.setColor(QPalette::WindowText, text);
+  palette.setColor(QPalette::ButtonText, text);
+  palette.setColor(QPalette::Text, text);
+  palette.setColor(QPalette::Base, QColor(20, 22, 24));
+  palette.setColor(QPalette::AlternateBase, QColor(29, 31, 34));
+  palette.setColor(QPalette::Highlight, QColor(61, 174, 233));
+  palette.setColor(QPalette::HighlightedText, text);
+  for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
+    palette.setColor(QPalette::Disabled, role, QColor(110, 113, 116));
+  }
+  return palette;
+}
+
+// The children's shoe table and a Shopping List under a dark scheme.
+void RenderDarkScheme(const std::filesystem::path& out, const std::filesystem::path& appFolder) {
+  const QPalette light = QApplication::palette();
+  QApplication::setPalette(DarkPalette());
+  tallyfox::ProgramValues values;
+  values.appFolder = appFolder;
+  values.taxSetting.stateCode = u"CA";
+  tallyfox::ShoplistState state;
+  state.currentListName = u"groceries";
+  tallyfox::UiScript script;
+  script.SetScreen({480, 640, 0});
+  script.SetModulePath(appFolder / "tallyfox");
+  script.ExpectDialog(tallyfox::kIddMainPortrait, [&](Dialog& main) {
+    SelectTab(main, 3);
+    Dialog& converter = static_cast<tallyfox::CTallyfoxDlg&>(main).PageAt(3);
+    Choose(converter.DropDownItem(tallyfox::kIdcCategoryList),
+           static_cast<int>(tallyfox::ConverterCategory::ChildrensShoes));
+    Save(main, out / "dark-childrens-shoes.png");
+    main.EndDialog(tallyfox::kIdOk);
+  });
+  tallyfox::CTallyfoxDlg().DoModal();
+  tallyfox::CDlgShopList list(values, state);
+  script.ExpectDialog(list.templateNumber(), [&](Dialog& shown) {
+    TickAndTax(shown);
+    Save(shown, out / "dark-shopping-list.png");
+    shown.EndDialog(tallyfox::kIdCancel);
+  });
+  list.DoModal();
+  QApplication::setPalette(light);
 }
 
 }  // namespace
@@ -309,6 +376,7 @@ int main(int argc, char** argv) {
   RenderShoplistDialogs(out, appFolder);
   RenderSaleTooltip(out, appFolder);
   RenderZoomedMainWindow(out, appFolder);
+  RenderDarkScheme(out, appFolder);
   std::filesystem::remove_all(appFolder);
   return 0;
 }

@@ -97,6 +97,7 @@ void CTallyfoxDlg::CreatePages() {
   Control& tabs = Item(kIdcTabControl);
   for (int tab : {kDiscountTab, kSaleTab, kShoplistTab, kConverterTab, kAboutTab}) {
     PageAt(tab).Create(tabs);
+    PageAt(tab).SetAccessibleName(kTabCaptions[tab]);
   }
 }
 

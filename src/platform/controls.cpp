@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <algorithm>
 
 #include "platform/widgets.h"
@@ -325,10 +326,24 @@ void ListView::SetColumns(std::span<const ListColumn> columns) {
   ApplyZoom();
 }
 
+namespace {
+
+// The width that shows a column's heading whole in the header's font.
+int HeadingWidth(const ListViewWidget& view, int column) {
+  if (view.isHeaderHidden()) return 0;
+  const QHeaderView& header = *view.header();
+  const int margin = header.style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, &header);
+  return header.fontMetrics().horizontalAdvance(view.Items().Heading(column)) + 2 * margin;
+}
+
+}  // namespace
+
+// A column is never narrower than its heading, whatever the font.
 void ListView::ApplyZoom() {
   auto* view = View(widget());
   for (int column = 0; column < view->Items().Columns(); ++column) {
-    view->setColumnWidth(column, Zoomed(view->Items().Width(column)));
+    const int width = Zoomed(view->Items().Width(column));
+    view->setColumnWidth(column, std::max(width, HeadingWidth(*view, column)));
   }
 }
 

@@ -218,6 +218,10 @@ PixelRect Dialog::WindowRect() const {
   return PixelRect{r.x(), r.y(), r.width(), r.height()};
 }
 
+void Dialog::SetAccessibleName(std::u16string_view name) {
+  widget_->setAccessibleName(ToQString(name));
+}
+
 std::u16string Dialog::WindowTitle() const {
   return widget_ != nullptr ? FromQString(widget_->windowTitle()) : std::u16string();
 }

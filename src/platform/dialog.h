@@ -68,6 +68,8 @@ class Dialog {
   void MoveWindow(const PixelRect& rect);
   PixelRect WindowRect() const;
   std::u16string WindowTitle() const;
+  // What a screen reader calls the window (a page: its tab's caption).
+  void SetAccessibleName(std::u16string_view name);
   // The window's large and small icon, from an image resource.
   void SetIcon(int resource);
 

@@ -23,6 +23,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "platform/accessible.h"
 #include "platform/dialog.h"
 #include "res/accessible_names.h"
 #include "res/images.h"
@@ -70,16 +71,39 @@ QIcon ImageIcon(int resource) {
   return icon;
 }
 
+namespace {
+
+// On this desktop a reader takes a drop-down list's name from its entry and
+// hears its label through the label's buddy: the label beside it where that
+// says the name, else one of its own that is never shown.
+void LabelDropDown(QWidget* list, const QString& name) {
+  for (auto* label : list->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+    if (ToQString(SpokenCaption(FromQString(label->text()))) == name) {
+      label->setBuddy(list);
+      return;
+    }
+  }
+  auto* label = new QLabel(QString(name).replace(u'&', QStringLiteral("&&")), list->parentWidget());
+  label->hide();
+  label->setBuddy(list);
+}
+
+}  // namespace
+
 void SetAccessibleNames(std::span<const ItemTemplate> items,
                         const std::vector<std::unique_ptr<Control>>& controls) {
   const std::vector<std::u16string> names = AccessibleNames(items);
   for (std::size_t i = 0; i < names.size() && i < controls.size(); ++i) {
-    if (!names[i].empty()) WidgetOf(*controls[i])->setAccessibleName(ToQString(names[i]));
+    if (names[i].empty()) continue;
+    QWidget* widget = WidgetOf(*controls[i]);
+    widget->setAccessibleName(ToQString(names[i]));
+    if (items[i].kind == ControlKind::DropDownList) LabelDropDown(widget, ToQString(names[i]));
   }
 }
 
 DialogWidget::DialogWidget(Dialog& owner, QWidget* parent, bool child)
     : QDialog(parent), owner_(owner), child_(child) {
+  InstallAccessibleAccounts();
   // QDialog makes itself a window; a page lives inside its parent.
   if (child) setWindowFlags(Qt::Widget);
 }
@@ -401,9 +425,7 @@ Qt::Alignment EditAlignment(std::uint32_t style) {
 class RadioButtonWidget : public QRadioButton {
  public:
   RadioButtonWidget(const QString& caption, QWidget* parent, bool tabStop)
-      : QRadioButton(caption, parent), tabStop_(tabStop) {
-    setAutoExclusive(false);  // the template's groups decide, not the parent
-  }
+      : QRadioButton(caption, parent), tabStop_(tabStop) {}
 
  protected:
   void focusInEvent(QFocusEvent* event) override {

@@ -63,7 +63,7 @@ constexpr SaleItems kPortraitItems =
                    .columnX = {{{0, 25, 37, 49}, {79, 103, 115, 127}}},
                    .labelY = 1},
                   {
-                      Button(kIdcSaleClear, u"C", {1, 127, 12, 23}),
+                      Named(u"Clear", Button(kIdcSaleClear, u"C", {1, 127, 12, 23})),
                       WithTaxBox({15, 127, 40, 10}),
                       FoodBox({15, 140, 30, 10}),
                       StateButton({56, 127, 14, 10}),
@@ -86,7 +86,7 @@ constexpr SaleItems kLandscapeItems =
                       Edit(kIdcSaleTax, {160, 40, 45, 12}, kReadOnly),
                       Label(u"Total", {160, 53, 20, kLabelHeight}),
                       Edit(kIdcSaleTotal, {160, 62, 45, 12}, kReadOnly),
-                      Button(kIdcSaleClear, u"C", {160, 78, 12, 20}),
+                      Named(u"Clear", Button(kIdcSaleClear, u"C", {160, 78, 12, 20})),
                       Button(kIdcSaleCalc, u"Calc", {177, 78, 28, 20}),
                   });
 

@@ -7,14 +7,24 @@
 #include <QApplication>
 #include <QTabBar>
 #include <QTest>
+#include <algorithm>
+#include <string>
+#include <vector>
 
+#include "calc/sale_page.h"
+#include "converter/converter_page.h"
 #include "platform/widgets.h"
+#include "res/calc_ids.h"
+#include "res/converter_ids.h"
+#include "res/shoplist_ids.h"
 #include "res/tax_setup_ids.h"
 #include "support/program_harness.h"
 #include "tax/tax_setup_dialog.h"
 
 namespace tallyfox {
 namespace {
+
+using namespace testing;
 
 void Press(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
   QTest::keyClick(window->windowHandle(), key, modifiers);
@@ -76,6 +86,125 @@ TEST_F(AccessibilityTest, TaxSetupByKeyboardAlone) {
     Press(WidgetOf(setup), Qt::Key_Escape);
   });
   EXPECT_FALSE(RunTaxSetup(values));
+}
+
+QAccessibleInterface* Account(const Dialog& dialog, int id) {
+  return QAccessible::queryAccessibleInterface(WidgetOf(dialog.Item(id)));
+}
+
+std::string Name(QAccessibleInterface* account) {
+  return account->text(QAccessible::Name).toStdString();
+}
+
+// What the reader says labels the control, as it does for a drop-down list.
+std::string LabelOf(const Dialog& dialog, int id) {
+  std::string labels;
+  for (const auto& [label, relation] : Account(dialog, id)->relations(QAccessible::Label)) {
+    labels += (labels.empty() ? "" : " / ") + Name(label);
+  }
+  return labels;
+}
+
+TEST_F(AccessibilityTest, EachPageIsAPanelNamedAfterItsTab) {
+  RunPage([&](CDialogTab4& shoplist) {
+    EXPECT_EQ(Name(QAccessible::queryAccessibleInterface(WidgetOf(shoplist))), "Shoplist");
+    std::vector<std::string> names;
+    for (auto* page : WidgetOf(shoplist)->parentWidget()->findChildren<DialogWidget*>()) {
+      QAccessibleInterface* account = QAccessible::queryAccessibleInterface(page);
+      EXPECT_EQ(account->role(), QAccessible::Pane) << Name(account);
+      names.push_back(Name(account));
+    }
+    std::ranges::sort(names);
+    EXPECT_EQ(names,
+              (std::vector<std::string>{"About", "Converter", "Discount", "Sale", "Shoplist"}));
+  });
+}
+
+TEST_F(AccessibilityTest, TaxSetupModeButtonsAreRadioButtons) {
+  ProgramValues values;
+  script_.ExpectDialog(kIddTaxSetup, [&](Dialog& setup) {
+    for (const int id : {kIdcChooseState, kIdcCustomizeRate}) {
+      EXPECT_EQ(Account(setup, id)->role(), QAccessible::RadioButton) << id;
+    }
+    EXPECT_TRUE(Account(setup, kIdcChooseState)->state().checked);
+    setup.EndDialog(kIdCancel);
+  });
+  RunTaxSetup(values);
+}
+
+// In state mode the rate box shows its text and cannot be typed in.
+TEST_F(AccessibilityTest, TaxSetupRateBoxIsReadOnlyUntilCustomizeIsChosen) {
+  ProgramValues values;
+  script_.ExpectDialog(kIddTaxSetup, [&](Dialog& setup) {
+    QAccessible::State rate = Account(setup, kIdcRateField)->state();
+    EXPECT_TRUE(rate.readOnly);
+    EXPECT_FALSE(rate.editable);
+    Click(setup, kIdcCustomizeRate);
+    rate = Account(setup, kIdcRateField)->state();
+    EXPECT_FALSE(rate.readOnly);
+    EXPECT_TRUE(rate.editable);
+    setup.EndDialog(kIdCancel);
+  });
+  RunTaxSetup(values);
+}
+
+// Text set through the reader is checked and reaches the window as typing does.
+TEST_F(AccessibilityTest, TextInsertedByTheReaderIsTypedIntoTheBox) {
+  ProgramValues values;
+  CDialogTab5 converter(values);
+  RunHosted(script_, converter, [&] {
+    ChooseEntry(converter, kIdcCategoryList, 5);  // Temperature: 1 Celsius is 1.00 Celsius
+    auto* text = Account(converter, kIdcValueField)->editableTextInterface();
+    ASSERT_NE(text, nullptr);
+    text->insertText(1, QStringLiteral("00"));
+    ChooseEntry(converter, kIdcToUnitList, 1);
+    EXPECT_EQ(Shown(converter, kIdcValueField), "100");
+    EXPECT_EQ(Shown(converter, kIdcResultField), "212.00");
+    EXPECT_EQ(Account(converter, kIdcResultField)->editableTextInterface(), nullptr);
+  });
+}
+
+TEST_F(AccessibilityTest, DropDownListsAreLabelled) {
+  ProgramValues values;
+  script_.ExpectDialog(kIddTaxSetup, [&](Dialog& setup) {
+    EXPECT_EQ(LabelOf(setup, kIdcStateList), "Choose your state (U.S.)");
+    setup.EndDialog(kIdCancel);
+  });
+  RunTaxSetup(values);
+  CDialogTab5 converter(values);
+  RunHosted(script_, converter, [&] {
+    EXPECT_EQ(LabelOf(converter, kIdcFromUnitList), "From unit");
+    EXPECT_EQ(LabelOf(converter, kIdcToUnitList), "To unit");
+  });
+  StoreList(u"list", u"\uFEFF\n");
+  OpenList(u"list", [&](Dialog& list) {
+    RunItemEdit(list, kIdcShoppingListAdd, [&](Dialog& edit) {
+      EXPECT_EQ(LabelOf(edit, kIdcItemEditCatalog), "Catalog");
+      edit.EndDialog(kIdCancel);
+    });
+  });
+}
+
+TEST_F(AccessibilityTest, SaleClearButtonIsNamedClearAndResultsAreNotEditable) {
+  ProgramValues values;
+  CDialogTab2 sale(values);
+  RunHosted(script_, sale, [&] {
+    EXPECT_EQ(Name(Account(sale, kIdcSaleClear)), "Clear");
+    EXPECT_FALSE(Account(sale, kSaleResultIds[0])->state().editable);
+  });
+}
+
+TEST_F(AccessibilityTest, ShoppingListRowsAreCheckableTickedOrNot) {
+  StoreList(u"list", u"\uFEFF\n0  milk  2  food  6.50\n1  tea  1  food  4.50\n");
+  OpenList(u"list", [&](Dialog& list) {
+    QAccessibleTableInterface* table = Account(list, kIdcShoppingListTable)->tableInterface();
+    ASSERT_NE(table, nullptr);
+    for (const int row : {0, 1}) {
+      const QAccessible::State state = table->cellAt(row, 0)->state();
+      EXPECT_TRUE(state.checkable) << "row " << row;
+      EXPECT_EQ(state.checked, row == 1) << "row " << row;
+    }
+  });
 }
 
 }  // namespace

@@ -3,8 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QTest>
+#include <QTreeView>
 
 #include "converter/converter_page.h"
 #include "core/common/text.h"
@@ -29,6 +32,12 @@ std::string Shown(const Dialog& page) {
 
 void Choose(const Dialog& page, ConverterCategory category) {
   ChooseEntry(page, kIdcCategoryList, static_cast<int>(category));
+}
+
+int HeadingTextWidth(const ListView& table, int column) {
+  const QHeaderView* header = static_cast<QTreeView*>(WidgetOf(table))->header();
+  return header->fontMetrics().horizontalAdvance(
+      header->model()->headerData(column, Qt::Horizontal).toString());
 }
 
 TEST(ConverterPageTest, EachCategoryShowsItsFieldsAndConvertsOnEveryChange) {
@@ -68,7 +77,10 @@ TEST(ConverterPageTest, EachCategoryShowsItsFieldsAndConvertsOnEveryChange) {
     EXPECT_EQ(ToUtf8(table.ItemText(9, 1)), "11.5");
     EXPECT_EQ(table.RowBackground(9), (Rgb{230, 230, 250}));
     Choose(page, ConverterCategory::ChildrensShoes);
-    EXPECT_EQ(table.ColumnWidth(3), 71);
+    EXPECT_EQ(table.ColumnWidth(0), 45);
+    EXPECT_EQ(ToUtf8(table.ColumnHeading(3)), "LENGTH(mm)");  // foot lengths such as 167
+    // The 71 pixels it is given would cut off the heading's first letter.
+    EXPECT_GE(table.ColumnWidth(3), HeadingTextWidth(table, 3));
     Choose(page, ConverterCategory::Area);
     EXPECT_EQ(Shown(page), "1 1");
     EXPECT_EQ(table.ColumnCount() + table.ItemCount(), 0);
@@ -77,6 +89,47 @@ TEST(ConverterPageTest, EachCategoryShowsItsFieldsAndConvertsOnEveryChange) {
   RunHosted(script, landscape, [&] {
     Choose(landscape, ConverterCategory::ChildrensShoes);
     EXPECT_EQ(landscape.ListViewItem(kIdcShoeTable).ColumnWidth(3), 86);
+  });
+  ExpectScriptMet(script);
+}
+
+// The application's palette for the life of the object, then the one before.
+class ScopedPalette {
+ public:
+  explicit ScopedPalette(const QPalette& palette) { QApplication::setPalette(palette); }
+  ~ScopedPalette() { QApplication::setPalette(before_); }
+  ScopedPalette(const ScopedPalette&) = delete;
+  ScopedPalette& operator=(const ScopedPalette&) = delete;
+
+ private:
+  QPalette before_ = QApplication::palette();
+};
+
+// Light text on white and lavender rows cannot be read.
+TEST(ConverterPageTest, UnderADarkSchemeNoShoeTableRowIsLight) {
+  TempFolder folder;
+  ProgramValues values{folder.path(), {}, folder.path() / "exrate.dat", false, {}};
+  UiScript script;
+  CDialogTab5 page(values);
+  RunHosted(script, page, [&] {
+    Choose(page, ConverterCategory::ChildrensShoes);
+    QPalette dark = QApplication::palette();
+    dark.setColor(QPalette::Window, QColor(32, 35, 38));
+    dark.setColor(QPalette::WindowText, QColor(252, 252, 252));
+    dark.setColor(QPalette::Text, QColor(252, 252, 252));
+    dark.setColor(QPalette::Base, QColor(20, 22, 24));
+    dark.setColor(QPalette::AlternateBase, QColor(29, 31, 34));
+    const ScopedPalette scheme(dark);  // switched while the table shows
+    const ListView& table = page.ListViewItem(kIdcShoeTable);
+    EXPECT_EQ(table.RowBackground(1), (Rgb{29, 31, 34}));
+    auto* view = static_cast<QTreeView*>(WidgetOf(table));
+    const QImage shown = view->viewport()->grab().toImage();
+    for (int row = 0; row < 16; ++row) {
+      const QRect cell = view->visualRect(view->model()->index(row, 0));
+      if (!shown.rect().contains(cell.topLeft())) break;  // scrolled out of sight
+      EXPECT_LT(shown.pixelColor(cell.left() + 1, cell.center().y()).lightness(), 64)
+          << "row " << row;
+    }
   });
   ExpectScriptMet(script);
 }

@@ -14,7 +14,7 @@ constexpr ShoeSizeColumn kChildrenColumns[] = {
     {u"EUR", 45, 64},
     {u"US", 44, 63},
     {u"UK", 44, 63},
-    {u"LENGTH(cm)", 71, 86},
+    {u"LENGTH(mm)", 71, 86},
 };
 
 constexpr ShoeSizeRow kMensRows[] = {
