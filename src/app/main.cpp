@@ -12,6 +12,7 @@
 #include <string>
 
 #include "app/tallyfox_app.h"
+#include "app/update_rates_command.h"
 #include "app/zoom_setting.h"
 #include "core/common/text.h"
 #include "core/files/data_folder.h"
@@ -48,6 +49,7 @@ void TellUser(std::u16string_view text) {
 struct CommandLine {
   std::filesystem::path dataFolder;  // empty when none was asked for
   std::optional<std::u16string> listToExport;
+  std::optional<std::u16string> ratesSource;
 };
 
 // The command line, read before anything needs a display: --help and
@@ -72,12 +74,19 @@ CommandLine ReadCommandLine(int argc, char** argv) {
       QStringLiteral("Print the shopping list <name> as text and leave; needs no display."),
       QStringLiteral("name"));
   parser.addOption(exportList);
+  const QCommandLineOption updateRates(
+      QStringLiteral("update-rates"),
+      QStringLiteral("Update the exchange rates to the European Central Bank's from <source>, an "
+                     "https:// or http:// address or a file, and leave; needs no display."),
+      QStringLiteral("source"));
+  parser.addOption(updateRates);
   parser.process(reader);
   CommandLine line;
   if (parser.isSet(dataDir)) {
     line.dataFolder = std::filesystem::absolute(parser.value(dataDir).toStdString());
   }
   if (parser.isSet(exportList)) line.listToExport = parser.value(exportList).toStdU16String();
+  if (parser.isSet(updateRates)) line.ratesSource = parser.value(updateRates).toStdU16String();
   return line;
 }
 
@@ -116,6 +125,9 @@ int ExportList(const CommandLine& line) {
 int main(int argc, char** argv) {
   const CommandLine line = ReadCommandLine(argc, argv);
   if (line.listToExport) return ExportList(line);
+  if (line.ratesSource) {
+    return tallyfox::UpdateRatesCommand(argc, argv, line.dataFolder, *line.ratesSource);
+  }
   const std::filesystem::path& requestedFolder = line.dataFolder;
   if (!HasDisplay()) {
     std::fputs(
