@@ -22,10 +22,9 @@ std::u16string FailureOf(QNetworkReply& reply, std::chrono::milliseconds timeout
   // The transfer timeout ends a reply as a cancel would.
   if (reply.error() == QNetworkReply::OperationCanceledError ||
       reply.error() == QNetworkReply::TimeoutError) {
-    return u"No answer from " + host + u" within " +
-           Text(
-               QString::number(std::chrono::duration_cast<std::chrono::seconds>(timeout).count())) +
-           u" seconds.";
+    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(timeout).count();
+    return u"No answer from " + host + u" within " + Text(QString::number(seconds)) +
+           (seconds == 1 ? u" second." : u" seconds.");
   }
   if (status >= 300) {
     return host + u" answered " + Text(QString::number(status)) + u" " +

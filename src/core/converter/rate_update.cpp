@@ -135,7 +135,11 @@ class RateFileRewrite {
   void Write(std::int32_t from, std::int32_t to, std::u16string_view fromField,
              std::u16string_view toField, std::u16string_view oldRate) {
     const std::u16string rate = rates_.Text(from, to);
-    if (rate.empty()) result_.unfit = FormatInteger(from) + u" to " + FormatInteger(to);
+    if (rate.empty() && result_.unfit.empty()) {
+      result_.unfit = std::u16string(CodeOf(kStartupCurrencies[static_cast<std::size_t>(from)])) +
+                      u" to " +
+                      std::u16string(CodeOf(kStartupCurrencies[static_cast<std::size_t>(to)]));
+    }
     if (rate != oldRate && !changed_[Index(from, to)]) {
       changed_[Index(from, to)] = true;
       ++result_.changedPairs;
@@ -180,7 +184,7 @@ std::optional<int> UpdateRateFile(const std::filesystem::path& rateFile, const E
   }
   const Rewritten rewritten = rewrite.Finish();
   if (!rewritten.unfit.empty()) {
-    reporter.Report(u"The rate of the pair " + rewritten.unfit + u" does not fit in 9 characters.");
+    reporter.Report(u"The rate of " + rewritten.unfit + u" does not fit in 9 characters.");
     return std::nullopt;
   }
   if (!ReplaceRateFile(rateFile, rewritten.text, reporter)) return std::nullopt;
