@@ -93,7 +93,9 @@ void SetContextMenu(Control& control, std::vector<MenuCommand> commands) {
 void SetRefreshKey(Dialog& window, std::function<void()> run) {
   QWidget* widget = WidgetOf(window);
   auto* shortcut = new QShortcut(QKeySequence::Refresh, widget);
-  shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+  // Wherever the focus is in the window, even on the tab strip, but only
+  // while `window` shows: a hidden page's shortcut does not fire.
+  shortcut->setContext(Qt::WindowShortcut);
   QObject::connect(shortcut, &QShortcut::activated, widget, std::move(run));
 }
 

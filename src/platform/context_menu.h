@@ -26,7 +26,8 @@ struct MenuCommand {
 // An edit keeps its own commands (Undo, Cut, Copy, Paste ...) above these.
 void SetContextMenu(Control& control, std::vector<MenuCommand> commands);
 
-// `run` on F5 (the desktop's Refresh key) while the focus is in `window`.
+// `run` on F5 (the desktop's Refresh key) while `window` shows in the active
+// top-level window.
 void SetRefreshKey(Dialog& window, std::function<void()> run);
 
 }  // namespace tallyfox
