@@ -53,7 +53,7 @@ std::optional<StorableRate> MakeStorableRate(std::u16string_view rateText) {
 std::u16string RewriteRateLines(std::u16string_view header,
                                 const std::vector<std::u16string>& lines, std::int32_t from,
                                 std::int32_t to, const StorableRate& rate) {
-  std::u16string text(HeaderToWrite(header));
+  std::u16string text(header);
   text += kRateLineEnd;
   bool hasPair = false;
   bool hasReverse = from == to;

@@ -41,7 +41,7 @@ bool HasRateFileShape(File& file) {
   const std::optional<std::size_t> count = file.ReadAt(0, start);
   if (!size || *size % 2 != 0 || !count) return false;
   if (*size == 0) return true;
-  if (*size == 2) return start[0] == std::byte{0xFF} && start[1] == std::byte{0xFE};
+  if (*size == 2 && start[0] == std::byte{0xFF} && start[1] == std::byte{0xFE}) return true;
   for (std::size_t i = 0; i + 1 < *count; i += 2) {
     if (start[i] == std::byte{kRateLineEnd} && start[i + 1] == std::byte{0}) return true;
   }
@@ -55,11 +55,6 @@ std::optional<std::u16string> RatesDateOf(std::u16string_view header) {
     if (!IsDigit(header[i])) return std::nullopt;
   }
   return std::u16string(header);
-}
-
-std::u16string_view HeaderToWrite(std::u16string_view header) {
-  static constexpr char16_t kMarkAlone[] = {kByteOrderMark, 0};
-  return header.empty() ? std::u16string_view(kMarkAlone) : header;
 }
 
 bool ReplaceRateFile(const std::filesystem::path& rateFile, std::u16string_view text,

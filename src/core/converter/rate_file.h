@@ -51,13 +51,10 @@ bool HasRateFileShape(File& file);
 // The date a header line carries, "2026-12-04", or nothing.
 std::optional<std::u16string> RatesDateOf(std::u16string_view header);
 
-// The header line to write for `header` as read: a file without one gets the
-// byte-order mark.
-std::u16string_view HeaderToWrite(std::u16string_view header);
-
-// Keeps the header line in `header` and hands each line after it to `visit`
-// until it returns false; false when the file cannot be opened or read, or is
-// no rate file.
+// Keeps the header line in `header` (the byte-order mark alone for a file
+// without lines, as a rewrite is to write it) and hands each line after it to
+// `visit` until it returns false; false when the file cannot be opened or
+// read, or is no rate file.
 template <class Visit>
 bool VisitDataLines(const std::filesystem::path& rateFile, OpenMode mode, std::u16string& header,
                     Visit visit) {
@@ -65,7 +62,7 @@ bool VisitDataLines(const std::filesystem::path& rateFile, OpenMode mode, std::u
   if (!file || !HasRateFileShape(*file)) return false;
   Utf16LineReader reader(*file);
   std::u16string line;
-  reader.ReadLine(header);
+  if (!reader.ReadLine(header)) header.assign(1, kByteOrderMark);
   while (reader.ReadLine(line)) {
     if (!visit(std::as_const(line))) return true;
   }
