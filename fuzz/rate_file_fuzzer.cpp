@@ -65,9 +65,11 @@ void CheckRewrittenLines(const std::vector<std::u16string>& before,
 }
 
 // The length of the header line with its LF, in a rate file: UTF-16LE, so an
-// even number of bytes, with an LF among the first 15 characters. Anything else
-// would read as one long header line.
+// even number of bytes, with an LF among the first 15 characters; or a file
+// without lines, empty or the byte-order mark alone. Anything else would read
+// as one long header line.
 std::optional<std::size_t> HeaderBytes(const std::string& bytes) {
+  if (bytes.empty() || bytes == "\xFF\xFE") return bytes.size();
   for (std::size_t i = 0; i + 1 < std::min<std::size_t>(bytes.size(), 30); i += 2) {
     if (bytes[i] == '\n' && bytes[i + 1] == 0 && bytes.size() % 2 == 0) return i + 2;
   }

@@ -5,15 +5,15 @@
 
 One line for every ordered pair of the 24 currencies of the converter's
 start-up list, in that list's order, a currency with itself at 1. The file is
-UTF-16LE: a line holding only U+FEFF, then "from  to  rate  " lines ending in
-LF alone, as the program writes them. Run it again after changing the rates:
+UTF-16LE: a first line of U+FEFF and the date of the rates (2024-06-28),
+then "from  to  rate  " lines ending in LF alone, as the program writes them. Run it again after changing the rates:
 
     python3 tools/make_exrate.py
 """
 
 from pathlib import Path
 
-RATES_DATE = "28 June 2024"
+RATES_DATE = "2024-06-28"
 
 # Units of each currency per US dollar, approximate market rates of
 # RATES_DATE, in the order of the converter's start-up list. The franc and
@@ -67,7 +67,7 @@ def rate_text(rate):
 
 
 def rate_lines():
-    yield "\ufeff"
+    yield "\ufeff" + RATES_DATE
     for source, (_, source_per_usd) in enumerate(UNITS_PER_USD):
         for target, (_, target_per_usd) in enumerate(UNITS_PER_USD):
             rate = 1.0 if source == target else target_per_usd / source_per_usd

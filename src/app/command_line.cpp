@@ -119,7 +119,12 @@ CommandLine ReadCommandLine(int argc, char** argv) {
       QStringLiteral("export-list"),
       QStringLiteral("Print the shopping list <name> as text and leave; needs no display."),
       QStringLiteral("name"));
-  parser.addOptions({help, version, dataDir, exportList});
+  const QCommandLineOption updateRates(
+      QStringLiteral("update-rates"),
+      QStringLiteral("Update the exchange rates to the European Central Bank's from <source>, an "
+                     "https:// or http:// address or a file, and leave; needs no display."),
+      QStringLiteral("source"));
+  parser.addOptions({help, version, dataDir, exportList, updateRates});
 
   CommandLine line;
   if (!parser.parse(OwnArguments(argc, argv, line.platformGiven))) {
@@ -140,6 +145,9 @@ CommandLine ReadCommandLine(int argc, char** argv) {
   } else if (parser.isSet(exportList)) {
     line.action = CommandLine::Action::ExportList;
     line.listName = parser.value(exportList).toStdU16String();
+  } else if (parser.isSet(updateRates)) {
+    line.action = CommandLine::Action::UpdateRates;
+    line.ratesSource = parser.value(updateRates).toStdU16String();
   }
   return line;
 }

@@ -13,10 +13,11 @@ namespace tallyfox {
 
 struct CommandLine {
   // One per thing the program can be asked to do; main() runs each.
-  enum class Action { RunWindow, ShowHelp, ShowVersion, Refuse, ExportList };
+  enum class Action { RunWindow, ShowHelp, ShowVersion, Refuse, ExportList, UpdateRates };
   Action action = Action::RunWindow;
   std::filesystem::path dataFolder;  // empty when none was asked for
   std::u16string listName;           // ExportList
+  std::u16string ratesSource;        // UpdateRates: an address or a file
   std::string text;                  // what ShowHelp, ShowVersion and Refuse print
   bool platformGiven = false;        // -platform or -display: a display of its own
 };

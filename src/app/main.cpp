@@ -5,6 +5,7 @@
 
 #include "app/command_line.h"
 #include "app/export_list_command.h"
+#include "app/update_rates_command.h"
 #include "app/window_command.h"
 
 int main(int argc, char** argv) {
@@ -20,6 +21,8 @@ int main(int argc, char** argv) {
       return 1;
     case Action::ExportList:
       return tallyfox::ExportListCommand(line);
+    case Action::UpdateRates:
+      return tallyfox::UpdateRatesCommand(line, argc, argv);
     case Action::RunWindow:
       break;
   }

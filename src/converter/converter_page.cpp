@@ -3,18 +3,36 @@
 
 #include "converter/converter_page.h"
 
+#include <optional>
+#include <vector>
+
 #include "converter/shoe_size_view.h"
 #include "core/common/numbers.h"
+#include "core/converter/rate_update.h"
+#include "platform/context_menu.h"
 #include "platform/modal.h"
+#include "platform/progress_window.h"
 #include "platform/striped_rows.h"
+#include "rates/update_rates.h"
 
 namespace tallyfox {
 namespace {
 
-// Shared with the shopping lists' rewrite; only one exists at a time.
-
 constexpr int kUnitFieldIds[] = {kIdcFromUnitList, kIdcToUnitList, kIdcValueField, kIdcResultField};
-constexpr int kRateRowIds[] = {kIdcExchangeRateLabel, kIdcExchangeRateField, kIdcSetRate};
+constexpr int kRateRowIds[] = {kIdcExchangeRateLabel, kIdcExchangeRateField, kIdcSetRate,
+                               kIdcUpdateRates};
+
+// Kept until the progress window is gone, so that no message opens under it.
+class HeldReports : public Reporter {
+ public:
+  void Report(std::u16string_view message) override { messages_.emplace_back(message); }
+  void ShowAll(const Dialog* owner) const {
+    for (const std::u16string& message : messages_) MessageBox(owner, message);
+  }
+
+ private:
+  std::vector<std::u16string> messages_;
+};
 
 }  // namespace
 
@@ -25,6 +43,7 @@ const MessageEntry<CDialogTab5> CDialogTab5::kMessageMap[] = {
     {kIdcToUnitList, Notify::SelChange, &CDialogTab5::UpdateConversion},
     {kIdcExchangeRateField, Notify::TextChange, &CDialogTab5::OnRateEdited},
     {kIdcSetRate, Notify::Clicked, &CDialogTab5::OnSetRate},
+    {kIdcUpdateRates, Notify::Clicked, &CDialogTab5::OnUpdateRates},
     {kIdcShoeTable, Notify::CustomDraw, &CDialogTab5::DrawStripedRows},
 };
 
@@ -51,6 +70,9 @@ bool CDialogTab5::OnInitDialog() {
   DropDownItem(kIdcCategoryList).SetCurSel(0);
   Item(kIdcSetRate).Enable(false);
   Item(kIdcExchangeRateField).Enable(false);
+  SetContextMenu(Item(kIdcExchangeRateField), {{u"Update Rates", [this] { OnUpdateRates(); }}});
+  SetRefreshKey(*this, [this] { OnUpdateRates(); });
+  ShowRatesDate();
   return true;
 }
 
@@ -69,6 +91,7 @@ void CDialogTab5::OnCategoryChange() {
       Item(kIdcExchangeRateField).Enable(false);
       currencyList_ = CurrencyList::Refill;
       FillUnitLists(CurrencyNames(currencyList_));
+      ShowRatesDate();
       break;
     case ConverterCategory::Weight:
     case ConverterCategory::Length:
@@ -132,6 +155,20 @@ void CDialogTab5::OnSetRate() {
   UpdateConversion();
 }
 
+void CDialogTab5::OnUpdateRates() {
+  if (converterCategory_ != ConverterCategory::Currency) return;
+  HeldReports reports;
+  std::optional<RatesUpdated> updated;
+  {
+    ProgressWindow progress(*this, u"Fetching the European Central Bank's exchange rates\u2026");
+    updated = UpdateRates(DailyRatesAddress(), values_.exchangeRateFile, progress, reports);
+  }
+  reports.ShowAll(this);
+  if (!updated) return;
+  UpdateConversion();
+  MessageBox(this, RatesUpdatedText(updated->date, updated->changedPairs));
+}
+
 void CDialogTab5::DrawStripedRows(Notification& notification) {
   tallyfox::DrawStripedRows(notification);
 }
@@ -176,6 +213,12 @@ void CDialogTab5::ConvertCurrencyPair() {
   if (sameCurrency) Item(kIdcSetRate).Enable(false);
   Item(kIdcExchangeRateField).Enable(!sameCurrency);
   resultText_ = ConvertCurrency(valueText_, rate);
+  ShowRatesDate();
+}
+
+void CDialogTab5::ShowRatesDate() {
+  const std::optional<std::u16string> date = ReadRatesDate(values_.exchangeRateFile);
+  Item(kIdcExchangeRateField).SetDescription(date ? u"rates of " + *date : u"rates you set");
 }
 
 std::int32_t CDialogTab5::RatePosition(std::int32_t index) const {

@@ -32,6 +32,8 @@ class CDialogTab5 : public Dialog {
   void UpdateConversion();
   void OnRateEdited();
   void OnSetRate();
+  // Only while "Currency" is chosen; whatever fails leaves the rates as they were.
+  void OnUpdateRates();
   void DrawStripedRows(Notification& notification);
 
   ProgramValues& values_;
@@ -42,6 +44,7 @@ class CDialogTab5 : public Dialog {
   void FillUnitLists(std::span<const std::u16string_view> entries);
   void ReadSelections();
   void ConvertCurrencyPair();
+  void ShowRatesDate();
   std::int32_t RatePosition(std::int32_t index) const;
   bool IsLandscapePage() const;
 

@@ -7,8 +7,13 @@
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QShortcut>
 #include <QWidget>
+#include <memory>
 
+#include "platform/dialog.h"
 #include "platform/widgets.h"
 
 namespace tallyfox {
@@ -69,8 +74,29 @@ void SetContextMenu(Control& control, std::vector<MenuCommand> commands) {
     }
     widget->addAction(action);
   }
-  widget->setContextMenuPolicy(Qt::ActionsContextMenu);
   widget->installEventFilter(new MenuKeys(widget, copy));
+  auto* edit = qobject_cast<QLineEdit*>(widget);
+  if (edit == nullptr) {
+    widget->setContextMenuPolicy(Qt::ActionsContextMenu);
+    return;
+  }
+  widget->setContextMenuPolicy(Qt::CustomContextMenu);
+  QObject::disconnect(edit, &QWidget::customContextMenuRequested, nullptr, nullptr);
+  QObject::connect(edit, &QWidget::customContextMenuRequested, edit, [edit](const QPoint& at) {
+    const std::unique_ptr<QMenu> menu(edit->createStandardContextMenu());
+    menu->addSeparator();
+    menu->addActions(edit->actions());
+    menu->exec(edit->mapToGlobal(at));
+  });
+}
+
+void SetRefreshKey(Dialog& window, std::function<void()> run) {
+  QWidget* widget = WidgetOf(window);
+  auto* shortcut = new QShortcut(QKeySequence::Refresh, widget);
+  // Wherever the focus is in the window, even on the tab strip, but only
+  // while `window` shows: a hidden page's shortcut does not fire.
+  shortcut->setContext(Qt::WindowShortcut);
+  QObject::connect(shortcut, &QShortcut::activated, widget, std::move(run));
 }
 
 }  // namespace tallyfox

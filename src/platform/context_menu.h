@@ -14,6 +14,8 @@
 
 namespace tallyfox {
 
+class Dialog;
+
 struct MenuCommand {
   std::u16string text;
   std::function<void()> run;
@@ -21,6 +23,11 @@ struct MenuCommand {
 };
 
 // Replaces any menu the control had, so a window may attach it at every opening.
+// An edit keeps its own commands (Undo, Cut, Copy, Paste ...) above these.
 void SetContextMenu(Control& control, std::vector<MenuCommand> commands);
+
+// `run` on F5 (the desktop's Refresh key) while `window` shows in the active
+// top-level window.
+void SetRefreshKey(Dialog& window, std::function<void()> run);
 
 }  // namespace tallyfox

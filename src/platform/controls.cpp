@@ -140,6 +140,15 @@ bool Control::HasFocus() const { return widget_->hasFocus(); }
 void Control::SetToolTip(std::u16string_view text) { widget_->setToolTip(ToQString(text)); }
 std::u16string Control::ToolTip() const { return FromQString(widget_->toolTip()); }
 
+void Control::SetDescription(std::u16string_view text) {
+  SetToolTip(text);
+  widget_->setAccessibleDescription(ToQString(text));
+}
+
+std::u16string Control::Description() const {
+  return FromQString(widget_->accessibleDescription());
+}
+
 void Control::Move(const PixelRect& rect) {
   widget_->setGeometry(rect.x, rect.y, rect.width, rect.height);
 }

@@ -59,6 +59,9 @@ class Control {
   // Shown when the pointer rests on the control; empty shows none.
   void SetToolTip(std::u16string_view text);
   std::u16string ToolTip() const;
+  // The tooltip, given to screen readers too as the control's description.
+  void SetDescription(std::u16string_view text);
+  std::u16string Description() const;
 
   // The widget side, and the tests that act through it, reach the control's
   // widget and send its notifications here; the windows never do.

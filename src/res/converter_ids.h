@@ -19,5 +19,6 @@ inline constexpr int kIdcShoeTable = 1039;  // list view shown for the shoe cate
 inline constexpr int kIdcSetRate = 1041;
 inline constexpr int kIdcExchangeRateField = 1042;
 inline constexpr int kIdcExchangeRateLabel = 1043;
+inline constexpr int kIdcUpdateRates = 1045;  // fetches the euro reference rates
 
 }  // namespace tallyfox

@@ -26,11 +26,12 @@ struct ConverterLayout {
   DuRect setRate;
   DuRect rateLabel;
   DuRect rate;
+  DuRect updateRates;
 };
 
 // The shoe table lies over the unit fields; the page shows one or the other.
 // The unit lists are filled by the page.
-constexpr std::array<ItemTemplate, 9> ConverterItems(const ConverterLayout& at) {
+constexpr std::array<ItemTemplate, 10> ConverterItems(const ConverterLayout& at) {
   return {
       Named(u"Category", DropDown(kIdcCategoryList, at.category, kCategories)),
       Named(u"From unit", DropDown(kIdcFromUnitList, at.fromUnit, {})),
@@ -44,6 +45,7 @@ constexpr std::array<ItemTemplate, 9> ConverterItems(const ConverterLayout& at) 
       Item(kIdcExchangeRateLabel, ControlKind::StaticText, u"Exchange rate:", at.rateLabel,
            kStyleNone),
       Edit(kIdcExchangeRateField, at.rate),
+      Button(kIdcUpdateRates, u"Update Rates", at.updateRates),
   };
 }
 
@@ -57,6 +59,7 @@ constexpr auto kPortraitItems = ConverterItems({
     .setRate = {120, 63, 32, 13},
     .rateLabel = {26, 65, 54, 8},
     .rate = {83, 63, 33, 13},
+    .updateRates = {83, 80, 69, 13},
 });
 
 constexpr auto kLandscapeItems = ConverterItems({
@@ -69,6 +72,7 @@ constexpr auto kLandscapeItems = ConverterItems({
     .setRate = {158, 41, 43, 13},
     .rateLabel = {52, 43, 54, 8},
     .rate = {109, 41, 45, 13},
+    .updateRates = {109, 58, 92, 13},
 });
 
 }  // namespace

@@ -139,4 +139,17 @@ std::u16string FormatGeneral(double value) { return Format(value, std::chars_for
 
 std::u16string FormatInteger(int value) { return Format(value); }
 
+std::u16string FormatFixedWithin(double value, std::size_t width) {
+  for (int decimals = static_cast<int>(width); decimals >= 0; --decimals) {
+    std::u16string text = Format(value, std::chars_format::fixed, decimals);
+    if (text.size() > width) continue;
+    if (decimals > 0) {
+      text.erase(text.find_last_not_of(u'0') + 1);
+      if (text.back() == u'.') text.pop_back();
+    }
+    return text;
+  }
+  return {};
+}
+
 }  // namespace tallyfox

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cmath>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -28,6 +29,11 @@ std::u16string FormatFixed2(double value);
 std::u16string FormatFixed4(double value);
 std::u16string FormatGeneral(double value);
 std::u16string FormatInteger(int value);
+
+// `value` in fixed notation with as many decimals as `width` characters hold,
+// trailing zeros dropped: 0.952381 for 1/1.05 in 9. Empty when the whole part
+// does not fit.
+std::u16string FormatFixedWithin(double value, std::size_t width);
 
 // `format(value)`, or "too large" for a value past a double's range (a price
 // too large in a file, a conversion of 1e308): no window shows inf or nan.

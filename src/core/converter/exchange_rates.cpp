@@ -10,8 +10,7 @@
 
 #include "core/common/numbers.h"
 #include "core/common/text.h"
-#include "core/files/file_lines.h"
-#include "core/files/files.h"
+#include "core/converter/rate_file.h"
 
 namespace tallyfox {
 namespace {
@@ -31,71 +30,6 @@ constexpr auto kRefillCurrencies = [] {
   }
   return refill;
 }();
-
-// Readers of the file have always taken at most nine characters of a rate.
-constexpr std::size_t kMaxRateChars = 9;
-constexpr std::u16string_view kFieldGap = u"  ";
-constexpr char16_t kLineEnd = u'\n';
-// The longest header line the file's readers take, with its LF.
-constexpr std::size_t kMaxHeaderChars = 15;
-
-struct RateLine {
-  std::u16string_view fromField;
-  std::u16string_view toField;
-  std::u16string_view rate;
-
-  bool IsPair(std::int32_t from, std::int32_t to) const {
-    return ReadInteger(fromField) == from && ReadInteger(toField) == to;
-  }
-};
-
-// Nothing for a line of fewer than three fields: it names no rate.
-std::optional<RateLine> ParseRateLine(std::u16string_view line) {
-  std::array<std::u16string_view, 3> fields;
-  if (SplitFirstWords(line, fields) < fields.size()) return std::nullopt;
-  return RateLine{fields[0], fields[1], fields[2]};
-}
-
-std::u16string FormatRateLine(std::u16string_view from, std::u16string_view to,
-                              std::u16string_view rate) {
-  std::u16string line;
-  for (const std::u16string_view field : {from, to, rate}) {
-    line += field;
-    line += kFieldGap;
-  }
-  return line;
-}
-
-// UTF-16LE text, so an even number of bytes, whose header line ends within
-// the length the format allows. Anything else (UTF-8, CR line ends) would read
-// as one long header, and a rewrite would keep none of its lines.
-bool HasRateFileShape(File& file) {
-  const std::optional<std::uint64_t> size = file.Size();
-  std::array<std::byte, 2 * kMaxHeaderChars> start{};
-  const std::optional<std::size_t> count = file.ReadAt(0, start);
-  if (!size || *size % 2 != 0 || !count) return false;
-  for (std::size_t i = 0; i + 1 < *count; i += 2) {
-    if (start[i] == std::byte{kLineEnd} && start[i + 1] == std::byte{0}) return true;
-  }
-  return false;
-}
-
-// Keeps the header line in `header` and hands each line after it to `visit`
-// until it returns false; false when the file cannot be opened or read, or is
-// no rate file.
-template <class Visit>
-bool VisitDataLines(const std::filesystem::path& rateFile, OpenMode mode, std::u16string& header,
-                    Visit visit) {
-  std::optional<File> file = File::Open(rateFile, mode);
-  if (!file || !HasRateFileShape(*file)) return false;
-  Utf16LineReader reader(*file);
-  std::u16string line;
-  reader.ReadLine(header);
-  while (reader.ReadLine(line)) {
-    if (!visit(std::as_const(line))) return true;
-  }
-  return !reader.failed();
-}
 
 struct StorableRate {
   std::u16string rate;
@@ -120,7 +54,7 @@ std::u16string RewriteRateLines(std::u16string_view header,
                                 const std::vector<std::u16string>& lines, std::int32_t from,
                                 std::int32_t to, const StorableRate& rate) {
   std::u16string text(header);
-  text += kLineEnd;
+  text += kRateLineEnd;
   bool hasPair = false;
   bool hasReverse = from == to;
   for (const std::u16string& line : lines) {
@@ -134,12 +68,12 @@ std::u16string RewriteRateLines(std::u16string_view header,
     } else {
       text += line;
     }
-    text += kLineEnd;
+    text += kRateLineEnd;
   }
   const std::u16string fromText = FormatInteger(from);
   const std::u16string toText = FormatInteger(to);
-  if (!hasPair) text += FormatRateLine(fromText, toText, rate.rate) + kLineEnd;
-  if (!hasReverse) text += FormatRateLine(toText, fromText, rate.reverse) + kLineEnd;
+  if (!hasPair) text += FormatRateLine(fromText, toText, rate.rate) + kRateLineEnd;
+  if (!hasReverse) text += FormatRateLine(toText, fromText, rate.reverse) + kRateLineEnd;
   return text;
 }
 
@@ -182,6 +116,15 @@ double ReadExchangeRate(const std::filesystem::path& rateFile, std::int32_t from
   return fromIndex == toIndex ? 1.0 : 0.0;
 }
 
+std::optional<std::u16string> ReadRatesDate(const std::filesystem::path& rateFile) {
+  std::u16string header;
+  if (!VisitDataLines(rateFile, OpenMode::Read, header,
+                      [](const std::u16string&) { return false; })) {
+    return std::nullopt;
+  }
+  return RatesDateOf(header);
+}
+
 bool StoreExchangeRate(const std::filesystem::path& rateFile, std::int32_t fromIndex,
                        std::int32_t toIndex, std::u16string_view rateText, Reporter& reporter) {
   const std::optional<StorableRate> rate = MakeStorableRate(rateText);
@@ -201,16 +144,8 @@ bool StoreExchangeRate(const std::filesystem::path& rateFile, std::int32_t fromI
     reporter.Report(u"Failed to open rate file.");
     return false;
   }
-  const Replaced replaced =
-      ReplaceFileText(rateFile, RewriteRateLines(header, lines, fromIndex, toIndex, *rate));
-  if (replaced == Replaced::Yes) return true;
-  if (replaced == Replaced::NoScratchFile) {
-    reporter.Report(u"Failed to create tmp file.");
-    return false;
-  }
-  reporter.Report(u"Failed to update exchange rate file");
-  if (replaced == Replaced::NoScratchLeftOver) reporter.Report(u"Failed to delete temp file");
-  return false;
+  return ReplaceRateFile(rateFile, RewriteRateLines(header, lines, fromIndex, toIndex, *rate),
+                         reporter);
 }
 
 }  // namespace tallyfox

@@ -13,6 +13,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -50,7 +51,8 @@ std::u16string ConvertCurrency(std::u16string_view valueText, double rate);
 // a line has no known rate: 0, but 1 for a currency to itself. When the file
 // cannot be read, or is no rate file (an odd number of bytes, or no LF among
 // its first 15 characters, as in one saved as UTF-8 or with CR line ends),
-// reports "Failed to open exchange rate file." and gives 0.
+// reports "Failed to open exchange rate file." and gives 0. An empty file, or
+// one of the byte-order mark alone, is a rate file without lines.
 double ReadExchangeRate(const std::filesystem::path& rateFile, std::int32_t fromIndex,
                         std::int32_t toIndex, Reporter& reporter);
 
@@ -63,6 +65,11 @@ double ReadExchangeRate(const std::filesystem::path& rateFile, std::int32_t from
 // file (see ReadExchangeRate), which a rewrite would cut down to its header.
 bool StoreExchangeRate(const std::filesystem::path& rateFile, std::int32_t fromIndex,
                        std::int32_t toIndex, std::u16string_view rateText, Reporter& reporter);
+
+// The date of the rates in the file, "2026-12-04", from its header line;
+// nothing for rates the user set (a header without a date) or a file that
+// cannot be read.
+std::optional<std::u16string> ReadRatesDate(const std::filesystem::path& rateFile);
 
 // Shown when "Set" is given a rate that the file could not give back.
 inline constexpr std::u16string_view kUnstorableRateMessage =

@@ -69,6 +69,15 @@ TEST(NumbersTest, FormatsAsPrintfInTheCLocale) {
   }
 }
 
+TEST(NumbersTest, FixedWithinAWidthTakesEveryDecimalThatFitsAndNoTrailingZero) {
+  EXPECT_EQ(FormatFixedWithin(1 / 1.05, 9), u"0.952381");
+  EXPECT_EQ(FormatFixedWithin(1.05 / 160, 9), u"0.0065625");
+  EXPECT_EQ(FormatFixedWithin(160.0, 9), u"160");
+  EXPECT_EQ(FormatFixedWithin(123456789.4, 9), u"123456789");
+  EXPECT_EQ(FormatFixedWithin(1234567890.0, 9), u"");
+  EXPECT_EQ(FormatFixedWithin(1e-9, 9), u"0");
+}
+
 TEST(NumbersTest, ADecimalCommaLocaleChangesNothing) {
   const std::string saved = std::setlocale(LC_ALL, nullptr);
   if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) GTEST_SKIP() << "no de_DE.UTF-8 locale";

@@ -65,7 +65,9 @@ TEST_F(RateFileTest, SetStoresTheRateAsTypedAndItsReverseKeepingEveryOtherLine) 
 
 TEST(ShippedRatesTest, HoldEveryOrderedPairOnceWithReversesAgreeingToFourPlaces) {
   const std::filesystem::path file = TALLYFOX_SHIPPED_RATE_FILE;
-  EXPECT_EQ(std::ranges::count(testing::ReadBytes(file), '\n'), 1 + 24 * 24);
+  const std::string bytes = testing::ReadBytes(file);
+  EXPECT_EQ(std::ranges::count(bytes, '\n'), 1 + 24 * 24);
+  EXPECT_TRUE(bytes.starts_with(testing::Utf16Le(u"\uFEFF2024-06-28\n")));
   testing::RecordingReporter reporter;
   for (int from = 0; from < 24; ++from) {
     for (int to = 0; to < from; ++to) {
