@@ -92,8 +92,10 @@ class LongPressMenus : public QObject {
 
 }  // namespace
 
+// Qt keeps the recogniser that the first grab registers for the whole run,
+// so a program without a touch screen does without it.
 void EnableTouchScrolling(QAbstractScrollArea* area) {
-  QScroller::grabGesture(area->viewport(), QScroller::TouchGesture);
+  if (HasTouchScreen()) QScroller::grabGesture(area->viewport(), QScroller::TouchGesture);
 }
 
 void InstallLongPressMenus() {

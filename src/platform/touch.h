@@ -13,7 +13,8 @@ class QAbstractScrollArea;
 
 namespace tallyfox {
 
-// Kinetic scrolling by touch; the mouse keeps selecting as before.
+// Kinetic scrolling by touch, where there is a touch screen; the mouse keeps
+// selecting as before.
 void EnableTouchScrolling(QAbstractScrollArea* area);
 
 // From then on a long press of a finger anywhere in the program opens the
