@@ -3,8 +3,11 @@
 
 #include "app/main_window.h"
 
+#include <algorithm>
+
 #include "app/zoom_setting.h"
 #include "core/tax/tax_file.h"
+#include "platform/dialog_units.h"
 #include "platform/display.h"
 #include "platform/modal.h"
 #include "platform/relayout.h"
@@ -83,9 +86,10 @@ bool CTallyfoxDlg::OnInitDialog() {
   values_.isLandscape = IsLandscapeOrientation(orientation);
   // The window is built from the portrait template; the landscape pages are
   // shorter, and the window keeps no empty strip under them.
-  SizeFromTemplate(values_.isLandscape ? kIddMainLandscape : kIddMainPortrait);
+  SizeFromTemplate(MainLayout());
   CreatePages();
   PlacePages();
+  for (int tab = kSaleTab; tab <= kAboutTab; ++tab) PageAt(tab).ShowWindow(false);
   SalePage().ResetRows();
   // As selecting its tab does: each page took the focus while it was created,
   // so the last one created, hidden, would keep it.
@@ -106,10 +110,8 @@ void CTallyfoxDlg::CreatePages() {
 void CTallyfoxDlg::PlacePages() {
   const PixelRect client = TabItem(kIdcTabControl).ClientRect();
   for (int tab = 0; tab < static_cast<int>(kTabCaptions.size()); ++tab) {
-    Dialog& page = PageAt(tab);
-    page.MoveWindow(
+    PageAt(tab).MoveWindow(
         PixelRect{Zoomed(2), Zoomed(22), client.width - Zoomed(4), client.height - Zoomed(4)});
-    page.ShowWindow(false);
   }
 }
 
@@ -118,24 +120,44 @@ void CTallyfoxDlg::OnSize(int, int) {
   RelayoutFromTemplate(*this, screen.height > screen.width ? kIddMainPortrait : kIddMainLandscape);
 }
 
+// The content follows the window: drawn as large as fits, for this run only.
+void CTallyfoxDlg::OnResizedFromOutside(int width, int height) {
+  if (!PageAt(kSaleTab).HasWindow()) return;  // the pages are not built yet
+  const DialogTemplate* layout = FindTemplate(MainLayout());
+  if (layout == nullptr) return;
+  SetZoom(ZoomToFit(*layout, width, height, kLargestDrawnZoom));
+  LayOutAtZoom();
+}
+
 // The main window is the program's only window: Escape would end the run
 // and lose every typed row, so only the caption OK and Ctrl+Q end it.
 void CTallyfoxDlg::OnCancel() {}
 
 void CTallyfoxDlg::OnQuit() { OnOK(); }
 
+int CTallyfoxDlg::MainLayout() const {
+  return values_.isLandscape ? kIddMainLandscape : kIddMainPortrait;
+}
+
 // The window and its pages are laid out again where they stand, so nothing
-// typed is lost; the zoom is kept for the next start.
+// typed is lost and the focus, caret and selection stay; the zoom is kept for
+// the next start.
 void CTallyfoxDlg::OnZoomKey(int step) {
-  SetZoom(step == 0 ? kNormalZoom : Zoom() + step * kZoomStep);
-  SaveZoom(Zoom());
-  const int layout = values_.isLandscape ? kIddMainLandscape : kIddMainPortrait;
+  // A window drawn past the largest zoom by hand stays as large as it is.
+  const int stepped =
+      std::clamp(Zoom() + step * kZoomStep, kSmallestZoom, std::max(kLargestZoom, Zoom()));
+  SetZoom(step == 0 ? kNormalZoom : stepped);
+  SaveZoom(std::min(Zoom(), kLargestZoom));
+  LayOutAtZoom();
+  FitWindowToContent();
+}
+
+void CTallyfoxDlg::LayOutAtZoom() {
   ApplyZoom();
-  RelayoutFromTemplate(*this, layout);
-  SizeFromTemplate(layout);
+  RelayoutFromTemplate(*this, MainLayout());
+  SizeFromTemplate(MainLayout());
   for (int tab = kSaleTab; tab <= kAboutTab; ++tab) PageAt(tab).ApplyZoom();
   PlacePages();
-  ShowPage(TabItem(kIdcTabControl).CurSel());
 }
 
 void CTallyfoxDlg::ShowCalculatorPage(CalculatorPage& page) {

@@ -36,6 +36,7 @@ class CTallyfoxDlg : public Dialog {
   void OnCancel() override;
   void OnQuit() override;
   void OnZoomKey(int step) override;
+  void OnResizedFromOutside(int width, int height) override;
 
  private:
   void OnTabSelChange(Notification& notification);
@@ -43,6 +44,8 @@ class CTallyfoxDlg : public Dialog {
   void ShowPage(int tab);
   void CreatePages();
   void PlacePages();
+  int MainLayout() const;
+  void LayOutAtZoom();
 
   static const MessageEntry<CTallyfoxDlg> kMessageMap[];
 

@@ -8,7 +8,9 @@
 
 namespace tallyfox {
 
-// The zoom last saved, or the normal one.
+// The zoom last saved; where none is, or the one saved is no whole number
+// within the zoom's range, the zoom at which the main window fits the
+// screen: across a phone's screen, or half a desktop screen's height.
 int LoadZoom();
 void SaveZoom(int percent);
 

@@ -471,6 +471,8 @@ void TabControl::SetCurSel(int index) {
   bar->setCurrentIndex(index);
 }
 
+void TabControl::ApplyZoom() { As<TabControlWidget>(widget())->ApplyZoom(); }
+
 PixelRect TabControl::ClientRect() const {
   return PixelRect{0, 0, widget()->width(), widget()->height()};
 }

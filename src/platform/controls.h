@@ -230,6 +230,8 @@ class TabControl : public Control {
   void SetCurSel(int index);
   // The whole control, in its own coordinates: pages are placed inside it.
   PixelRect ClientRect() const;
+  // The strip's font and padding.
+  void ApplyZoom() override;
 };
 
 }  // namespace tallyfox

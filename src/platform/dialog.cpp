@@ -5,8 +5,6 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
-#include <QGuiApplication>
-#include <QScreen>
 #include <cstdio>
 #include <cstdlib>
 
@@ -14,6 +12,7 @@
 #include "platform/modal.h"
 #include "platform/test_seam.h"
 #include "platform/widgets.h"
+#include "platform/zoom.h"
 
 namespace tallyfox {
 namespace {
@@ -89,17 +88,18 @@ const DialogTemplate& Dialog::dialogTemplate() const {
 bool Dialog::BuildWindow(QWidget* parent, bool child) {
   const DialogTemplate& tmpl = dialogTemplate();
   widget_ = new DialogWidget(*this, parent, child);
-  const QFont font = DialogFont(tmpl);
-  widget_->setFont(font);
-  const BaseUnits units = BaseUnitsOf(font);
+  const BaseUnits units = BaseUnitsOf(DialogFont(tmpl, kNormalZoom));
   baseUnitX_ = units.x;
   baseUnitY_ = units.y;
+  zoom_ = Zoom();
+  widget_->setFont(DialogFont(tmpl, zoom_));
   ended_ = false;
   result_ = kIdCancel;
   if (!child) widget_->setWindowTitle(ToQString(tmpl.caption));
   SizeFromTemplate(templateNumber_);
+  if (!child) FitWindowToContent();
   for (const ItemTemplate& item : tmpl.items) {
-    controls_.push_back(MakeControl(item, widget_, MapDialogRect(item.rect),
+    controls_.push_back(MakeControl(item, widget_->content(), MapDialogRect(item.rect),
                                     [this](Notification& n) { DispatchNotification(n); }));
   }
   GroupRadioButtons();
@@ -130,21 +130,15 @@ void Dialog::InitWindow() {
   }
 }
 
-// A window takes the room its controls need, and the whole screen only when
-// that is more than the screen has.
-void Dialog::FitTopLevelWindow() {
-  QRect needed(0, 0, widget_->width(), widget_->height());
+// A window takes the room its controls need, and never more than the screen
+// has: past that its content scrolls.
+void Dialog::FitWindowToContent() {
+  if (widget_ == nullptr) return;
+  QRect needed(QPoint(0, 0), widget_->content()->size());
   for (const auto& control : controls_) {
     if (!WidgetOf(*control)->isHidden()) needed = needed.united(WidgetOf(*control)->geometry());
   }
-  widget_->resize(needed.width(), needed.height());
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  if (screen != nullptr) {
-    const QSize room = screen->availableGeometry().size();
-    if (needed.width() > room.width() || needed.height() > room.height()) {
-      widget_->setWindowState(Qt::WindowMaximized);
-    }
-  }
+  widget_->FitToContent(needed.size(), needed.size() * kSmallestZoom / zoom_);
 }
 
 bool Dialog::Create(Control& parent) {
@@ -164,11 +158,10 @@ int Dialog::DoModal() {
   inModalRun_ = true;
   InitWindow();
   if (!ended_) {
+    FitWindowToContent();
     if (UiScript* script = UiScript::Installed()) {
-      FitTopLevelWindow();
       script->RunModal(*this);
     } else {
-      FitTopLevelWindow();
       widget_->exec();
     }
   }
@@ -268,17 +261,14 @@ void Dialog::SizeFromTemplate(int templateNumber) {
   const DialogTemplate* sizing = FindTemplate(templateNumber);
   if (sizing == nullptr || widget_ == nullptr) return;
   const PixelRect size = MapDialogRect(DuRect{0, 0, sizing->cx, sizing->cy});
-  widget_->resize(size.width, size.height);
+  widget_->content()->resize(size.width, size.height);
 }
 
 void Dialog::ApplyZoom() {
   if (widget_ == nullptr) return;
   const DialogTemplate& tmpl = dialogTemplate();
-  const QFont font = DialogFont(tmpl);
-  widget_->setFont(font);
-  const BaseUnits units = BaseUnitsOf(font);
-  baseUnitX_ = units.x;
-  baseUnitY_ = units.y;
+  zoom_ = Zoom();
+  widget_->setFont(DialogFont(tmpl, zoom_));
   for (std::size_t i = 0; i < controls_.size() && i < tmpl.items.size(); ++i) {
     controls_[i]->Move(MapDialogRect(tmpl.items[i].rect));
     controls_[i]->ApplyZoom();
@@ -287,7 +277,7 @@ void Dialog::ApplyZoom() {
 }
 
 PixelRect Dialog::MapDialogRect(const DuRect& rect) const {
-  return ToPixels(rect, BaseUnits{baseUnitX_, baseUnitY_});
+  return ToPixels(rect, BaseUnits{baseUnitX_, baseUnitY_}, zoom_);
 }
 
 void Dialog::DispatchNotification(Notification& notification) {

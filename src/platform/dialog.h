@@ -93,8 +93,11 @@ class Dialog {
   std::u16string ItemText(int id) const { return Item(id).Text(); }
   void SetItemText(int id, std::u16string_view text) { Item(id).SetText(text); }
 
-  // Gives the window the size that another template of the same font gives it.
+  // Gives the window's content the size that another template of the same
+  // font gives it.
   void SizeFromTemplate(int templateNumber);
+  // A top-level window takes the size of its content, within the screen.
+  void FitWindowToContent();
   // Lays the open window out again at the zoom in force: its font, its
   // controls' places in its own template, and what they size in pixels.
   void ApplyZoom();
@@ -125,6 +128,9 @@ class Dialog {
   // A message box or modal dialog is opening above this window.
   virtual void OnCancelMode() {}
   virtual void OnSize(int width, int height);
+  // The user, or the desktop, gave the top-level window another size than
+  // the program did.
+  virtual void OnResizedFromOutside(int /*width*/, int /*height*/) {}
 
   // Adds a class's message map to the window's. Each class of a window calls
   // it in its constructor, so a derived class's entries come before its base's.
@@ -142,6 +148,7 @@ class Dialog {
   void DispatchNotification(Notification& notification);
   void DispatchCancelMode() { OnCancelMode(); }
   void DispatchSize(int width, int height) { OnSize(width, height); }
+  void DispatchResizedFromOutside(int width, int height) { OnResizedFromOutside(width, height); }
   void DispatchOk() { OnOK(); }
   void DispatchCancel() { OnCancel(); }
   void DispatchQuit() { OnQuit(); }
@@ -152,7 +159,6 @@ class Dialog {
   bool BuildWindow(QWidget* parent, bool child);
   void InitWindow();
   void GroupRadioButtons();
-  void FitTopLevelWindow();
   int IndexOf(int id) const;
 
   int templateNumber_;
@@ -160,6 +166,7 @@ class Dialog {
   std::vector<std::unique_ptr<Control>> controls_;
   int baseUnitX_ = 0;
   int baseUnitY_ = 0;
+  int zoom_ = 100;  // percent
   bool inModalRun_ = false;
   std::vector<std::function<bool(Notification&)>> routers_;
   bool ended_ = false;

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QFontMetrics>
+#include <algorithm>
 #include <cstdlib>
 
 #include "platform/zoom.h"
@@ -31,18 +32,38 @@ BaseUnits BaseUnitsOf(const QFont& font) {
   return BaseUnits{(width52 / 26 + 1) / 2, metrics.height()};
 }
 
-QFont DialogFont(const DialogTemplate& dialogTemplate) {
+QFont DialogFont(const DialogTemplate& dialogTemplate, int zoom) {
   QFont font = QApplication::font();
   if (dialogTemplate.fontName != kSystemDialogFont) {
     font.setFamily(QString::fromStdU16String(std::u16string(dialogTemplate.fontName)));
   }
-  font.setPointSizeF(dialogTemplate.pointSize * Zoom() / 100.0);
+  font.setPointSizeF(dialogTemplate.pointSize * zoom / 100.0);
   return font;
 }
 
-PixelRect ToPixels(const DuRect& rect, BaseUnits units) {
-  return PixelRect{MulDiv(rect.x, units.x, 4), MulDiv(rect.y, units.y, 8),
-                   MulDiv(rect.cx, units.x, 4), MulDiv(rect.cy, units.y, 8)};
+PixelRect ToPixels(const DuRect& rect, BaseUnits units, int zoom) {
+  const int x = units.x * zoom, y = units.y * zoom;
+  return PixelRect{MulDiv(rect.x, x, 400), MulDiv(rect.y, y, 800), MulDiv(rect.cx, x, 400),
+                   MulDiv(rect.cy, y, 800)};
+}
+
+PixelRect TemplateSize(const DialogTemplate& dialogTemplate, int zoom) {
+  const BaseUnits units = BaseUnitsOf(DialogFont(dialogTemplate, kNormalZoom));
+  return ToPixels(DuRect{0, 0, dialogTemplate.cx, dialogTemplate.cy}, units, zoom);
+}
+
+int ZoomToFit(const DialogTemplate& dialogTemplate, int width, int height, int largest) {
+  const PixelRect normal = TemplateSize(dialogTemplate, kNormalZoom);
+  if (normal.width <= 0 || normal.height <= 0) return kNormalZoom;
+  int zoom = std::min(width * kNormalZoom / normal.width, height * kNormalZoom / normal.height);
+  zoom = std::clamp(zoom, kSmallestZoom, largest);
+  // Rounding may take a pixel more than the proportion promised.
+  while (zoom > kSmallestZoom) {
+    const PixelRect size = TemplateSize(dialogTemplate, zoom);
+    if (size.width <= width && size.height <= height) break;
+    --zoom;
+  }
+  return zoom;
 }
 
 }  // namespace tallyfox

@@ -21,6 +21,18 @@ ScreenSize PrimaryScreenSize() {
   return ScreenSize{size.width(), size.height()};
 }
 
+ScreenSize AvailableScreenSize() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr) return {};
+  const QSize size = screen->availableGeometry().size();
+  return ScreenSize{size.width(), size.height()};
+}
+
+bool IsNarrowScreen() {
+  constexpr int kWidestPhone = 600;
+  return AvailableScreenSize().width < kWidestPhone;
+}
+
 int DisplayOrientation() {
   if (UiScript* script = UiScript::Installed(); script && script->screen()) {
     return script->screen()->orientation;

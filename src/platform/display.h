@@ -21,6 +21,13 @@ int DisplayOrientation();
 
 ScreenSize PrimaryScreenSize();
 
+// The part of the primary screen that windows may take: the whole screen less
+// the desktop's panels.
+ScreenSize AvailableScreenSize();
+
+// A phone's screen: narrower than a page could be laid out beside another.
+bool IsNarrowScreen();
+
 // The running executable, links resolved; empty when it cannot be found.
 std::filesystem::path ModulePath();
 

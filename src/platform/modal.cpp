@@ -9,6 +9,7 @@
 #include "platform/dialog.h"
 #include "platform/test_seam.h"
 #include "platform/widgets.h"
+#include "platform/zoom.h"
 
 namespace tallyfox {
 
@@ -34,6 +35,9 @@ MessageResult MessageBox(const Dialog* owner, std::u16string_view text, MessageB
       QMessageBox::NoIcon, QStringLiteral("Tallyfox"), ToQString(text),
       buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
       parent != nullptr ? WidgetOf(*parent) : nullptr);
+  QFont font = box.font();
+  font.setPointSizeF(font.pointSizeF() * Zoom() / kNormalZoom);
+  box.setFont(font);
   const int answer = box.exec();
   if (buttons == MessageButtons::Ok) return MessageResult::Ok;
   return answer == QMessageBox::Yes ? MessageResult::Yes : MessageResult::No;

@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QImageReader>
 #include <QKeyEvent>
@@ -15,8 +16,11 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
+#include <QPointer>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QStyledItemDelegate>
 #include <QValidator>
@@ -25,6 +29,8 @@
 
 #include "platform/accessible.h"
 #include "platform/dialog.h"
+#include "platform/touch.h"
+#include "platform/zoom.h"
 #include "res/accessible_names.h"
 #include "res/images.h"
 
@@ -105,7 +111,50 @@ DialogWidget::DialogWidget(Dialog& owner, QWidget* parent, bool child)
     : QDialog(parent), owner_(owner), child_(child) {
   InstallAccessibleAccounts();
   // QDialog makes itself a window; a page lives inside its parent.
-  if (child) setWindowFlags(Qt::Widget);
+  if (child) {
+    setWindowFlags(Qt::Widget);
+    return;
+  }
+  scroller_ = new QScrollArea(this);
+  scroller_->setFrameShape(QFrame::NoFrame);
+  scroller_->setFocusPolicy(Qt::NoFocus);
+  scroller_->setAlignment(Qt::AlignCenter);
+  content_ = new QWidget;
+  scroller_->setWidget(content_);
+  EnableTouchScrolling(scroller_);
+  InstallLongPressMenus();
+}
+
+void DialogWidget::FitToContent(QSize content, QSize smallest) {
+  content_->resize(content);
+  if (child_) return;
+  QSize size = content;
+  const QScreen* shown = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
+  if (shown != nullptr) {
+    const QRect room = shown->availableGeometry();
+    const QSize frame = isVisible() ? frameGeometry().size() - this->size() : QSize(0, 0);
+    const QSize most = room.size() - frame;
+    // Where one side is cut, its scroll bar takes room along the other.
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroller_);
+    if (size.width() > most.width()) size.rheight() += bar;
+    if (size.height() > most.height()) size.rwidth() += bar;
+    size = size.boundedTo(most);
+    setMinimumSize(smallest.boundedTo(most));
+    givenSize_ = size;
+    resize(size);
+    // A window that grew past the screen's edge comes back onto it.
+    if (isVisible()) {
+      QRect placed = frameGeometry();
+      placed.moveRight(std::min(placed.right(), room.right()));
+      placed.moveBottom(std::min(placed.bottom(), room.bottom()));
+      placed.moveLeft(std::max(placed.left(), room.left()));
+      placed.moveTop(std::max(placed.top(), room.top()));
+      if (placed.topLeft() != frameGeometry().topLeft()) move(placed.topLeft());
+    }
+    return;
+  }
+  givenSize_ = size;
+  resize(size);
 }
 
 // A page's window goes with its parent's; its Dialog must then forget it.
@@ -165,14 +214,18 @@ void DialogWidget::keyPressEvent(QKeyEvent* event) {
 
 void DialogWidget::resizeEvent(QResizeEvent* event) {
   QDialog::resizeEvent(event);
+  if (scroller_ != nullptr) scroller_->setGeometry(rect());
   owner_.DispatchSize(width(), height());
+  if (!child_ && size() != givenSize_) {
+    givenSize_ = size();
+    owner_.DispatchResizedFromOutside(width(), height());
+  }
 }
 
 TabControlWidget::TabControlWidget(QWidget* parent) : QWidget(parent), tabBar_(new QTabBar(this)) {
   tabBar_->setDrawBase(true);
   tabBar_->setExpanding(false);
-  // Narrow tabs, so that all five fit across a narrow screen.
-  tabBar_->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 5px; }"));
+  ApplyZoom();
   const auto bind = [this](Qt::KeyboardModifiers modifiers, Qt::Key key, int step) {
     auto* shortcut = new QShortcut(QKeySequence(QKeyCombination(modifiers, key)), this);
     QObject::connect(shortcut, &QShortcut::activated, this, [this, step] { StepTab(step); });
@@ -188,6 +241,17 @@ void TabControlWidget::StepTab(int step) {
   const int count = tabBar_->count();
   if (count == 0) return;
   tabBar_->setCurrentIndex((tabBar_->currentIndex() + step + count) % count);
+}
+
+// A widget with a style sheet keeps the font it had when the sheet was set,
+// so the zoomed font is handed to the strip with a new sheet.
+void TabControlWidget::ApplyZoom() {
+  tabBar_->setStyleSheet({});
+  tabBar_->setFont(window()->font());
+  // Narrow tabs, so that all five fit across a narrow screen.
+  tabBar_->setStyleSheet(
+      QStringLiteral("QTabBar::tab { padding: %1px %2px; }").arg(Zoomed(3)).arg(Zoomed(5)));
+  tabBar_->setGeometry(0, 0, width(), tabBar_->sizeHint().height());
 }
 
 void TabControlWidget::resizeEvent(QResizeEvent* event) {
@@ -413,6 +477,40 @@ ListViewWidget::ListViewWidget(QWidget* parent)
 
 namespace {
 
+// Check boxes, radio buttons and the lists' tick boxes grow with the zoom,
+// which the style does not know of; a list's tick box takes a finger's size
+// on a touch screen.
+class ZoomedIndicators : public QProxyStyle {
+ public:
+  int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                  const QWidget* widget) const override {
+    const int usual = QProxyStyle::pixelMetric(metric, option, widget);
+    switch (metric) {
+      case PM_IndicatorWidth:
+      case PM_IndicatorHeight:
+        if (dynamic_cast<const ListViewWidget*>(widget) != nullptr) {
+          return TickBoxSide(Zoomed(usual));
+        }
+        return Zoomed(usual);
+      case PM_ExclusiveIndicatorWidth:
+      case PM_ExclusiveIndicatorHeight:
+        return Zoomed(usual);
+      default:
+        return usual;
+    }
+  }
+};
+
+// One for the whole program, made with the first control that needs it.
+QStyle* IndicatorStyle() {
+  static QPointer<ZoomedIndicators> style;
+  if (style == nullptr) {
+    style = new ZoomedIndicators;
+    style->setParent(qApp);
+  }
+  return style;
+}
+
 Qt::Alignment EditAlignment(std::uint32_t style) {
   if (style & kAlignRight) return Qt::AlignRight | Qt::AlignVCenter;
   if (style & kAlignCenter) return Qt::AlignHCenter | Qt::AlignVCenter;
@@ -451,10 +549,16 @@ class RadioButtonWidget : public QRadioButton {
 QWidget* MakeButton(const ItemTemplate& item, QWidget* parent) {
   const QString caption = ToQString(item.caption);
   switch (item.kind) {
-    case ControlKind::CheckBox:
-      return new QCheckBox(caption, parent);
-    case ControlKind::RadioButton:
-      return new RadioButtonWidget(caption, parent, (item.style & kTabStop) != 0);
+    case ControlKind::CheckBox: {
+      auto* box = new QCheckBox(caption, parent);
+      box->setStyle(IndicatorStyle());
+      return box;
+    }
+    case ControlKind::RadioButton: {
+      auto* radio = new RadioButtonWidget(caption, parent, (item.style & kTabStop) != 0);
+      radio->setStyle(IndicatorStyle());
+      return radio;
+    }
     default: {
       auto* button = new QPushButton(caption, parent);
       button->setAutoDefault(false);
@@ -482,6 +586,7 @@ QWidget* MakeEdit(const ItemTemplate& item, QWidget* parent) {
   if (item.style & kDigitsOnly) {
     edit->setValidator(new DigitsValidator(edit));
   }
+  edit->setInputMethodHints(InputHintsFor(item.style));
   return edit;
 }
 
@@ -499,11 +604,14 @@ QWidget* MakeListWidget(const ItemTemplate& item, QWidget* parent) {
     case ControlKind::ListBox: {
       auto* list = new QListWidget(parent);
       list->setSelectionMode(QAbstractItemView::SingleSelection);
+      EnableTouchScrolling(list);
       return list;
     }
     case ControlKind::ListView: {
       auto* view = new ListViewWidget(parent);
       view->setHeaderHidden(item.style & kNoColumnHeader);
+      view->setStyle(IndicatorStyle());
+      EnableTouchScrolling(view);
       return view;
     }
     default:

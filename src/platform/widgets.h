@@ -10,6 +10,7 @@
 #include <QDialog>
 #include <QIcon>
 #include <QPixmap>
+#include <QScrollArea>
 #include <QString>
 #include <QTabBar>
 #include <QTreeView>
@@ -54,6 +55,13 @@ class DialogWidget : public QDialog {
   DialogWidget(Dialog& owner, QWidget* parent, bool child);
   ~DialogWidget() override;
   Dialog& owner() const { return owner_; }
+  // Where the controls live: a page itself, or a canvas that scrolls inside
+  // a top-level window when the window is smaller, and stands centred in it
+  // when the window is larger.
+  QWidget* content() const { return content_; }
+  // A top-level window takes the content's size, and never less than
+  // `smallest`, within the screen's available room.
+  void FitToContent(QSize content, QSize smallest);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -63,6 +71,9 @@ class DialogWidget : public QDialog {
  private:
   Dialog& owner_;
   bool child_;
+  QScrollArea* scroller_ = nullptr;
+  QWidget* content_ = this;
+  QSize givenSize_;  // the size the program last gave the window
 };
 
 // A tab strip over an area that holds the pages; the pages are children of
@@ -72,6 +83,8 @@ class TabControlWidget : public QWidget {
  public:
   explicit TabControlWidget(QWidget* parent);
   QTabBar* tabBar() const { return tabBar_; }
+  // The strip's font and padding at the zoom in force.
+  void ApplyZoom();
 
  protected:
   void resizeEvent(QResizeEvent* event) override;

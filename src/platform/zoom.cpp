@@ -23,7 +23,7 @@ int Zoom() {
 
 void SetZoom(int percent) {
   if (QCoreApplication::instance() == nullptr) return;
-  qApp->setProperty(kZoomProperty, std::clamp(percent, kSmallestZoom, kLargestZoom));
+  qApp->setProperty(kZoomProperty, std::clamp(percent, kSmallestZoom, kLargestDrawnZoom));
 }
 
 int Zoomed(int pixels) { return (pixels * Zoom() + (pixels >= 0 ? 50 : -50)) / 100; }

@@ -14,9 +14,11 @@ inline constexpr int kNormalZoom = 100;
 inline constexpr int kSmallestZoom = 80;
 inline constexpr int kLargestZoom = 300;
 inline constexpr int kZoomStep = 10;
+// A window made large by hand may draw past the largest zoom a key gives.
+inline constexpr int kLargestDrawnZoom = 1000;
 
 int Zoom();
-// Kept within kSmallestZoom and kLargestZoom. Windows built from then on use
+// Kept within kSmallestZoom and kLargestDrawnZoom. Windows built from then on use
 // it; an open one follows its ApplyZoom().
 void SetZoom(int percent);
 // `pixels` at the zoom in force, rounded to the nearest.

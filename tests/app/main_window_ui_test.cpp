@@ -5,6 +5,7 @@
 
 #include <QIcon>
 #include <QLabel>
+#include <QSettings>
 #include <QTest>
 
 #include "app/zoom_setting.h"
@@ -112,6 +113,51 @@ TEST_F(MainWindowTest, AboutPageLinksTheHomePage) {
     EXPECT_TRUE(label->focusPolicy() & Qt::TabFocus);
     EXPECT_TRUE(label->textInteractionFlags() & Qt::LinksAccessibleByKeyboard);
   });
+}
+
+// A zoom key lays the pages out again without moving the focus: the digit
+// typed next goes on after "12" in row 5, not over row 1's price.
+TEST_F(MainWindowTest, TypingAfterAZoomKeyGoesOnWhereTheCaretWas) {
+  Run(testing::kPortrait, [](CTallyfoxDlg& window) {
+    CDialogTab2& sale = window.SalePage();
+    testing::TypeInto(sale, kSalePriceIds[0], u"19.99");
+    testing::TypeInto(sale, kSalePriceIds[4], u"12");
+    PressKeys(window, "=", Qt::ControlModifier);
+    PressKeys(window, "3");
+    testing::Click(sale, kIdcSaleCalc);
+    EXPECT_EQ(Shown(sale, kSalePriceIds[0]), "19.99");
+    EXPECT_EQ(Shown(sale, kIdcSaleTotal), "142.99");
+  });
+}
+
+// Each zoom step draws the tab strip at the zoom: back at 100 % all five tabs
+// fit across again.
+TEST_F(MainWindowTest, TheTabStripFollowsTheZoom) {
+  Run(testing::kPortrait, [](CTallyfoxDlg& window) {
+    auto* tabs = static_cast<TabControlWidget*>(WidgetOf(window.Item(kIdcTabControl)));
+    PressKeys(window, "0", Qt::ControlModifier);
+    const double normal = tabs->tabBar()->font().pointSizeF();
+    for (int i = 0; i < 10; ++i) PressKeys(window, "+", Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(tabs->tabBar()->font().pointSizeF(), normal * 2);
+    PressKeys(window, "0", Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(tabs->tabBar()->font().pointSizeF(), normal);
+    EXPECT_LE(tabs->tabBar()->sizeHint().width(), tabs->width()) << "no scroll arrows";
+  });
+}
+
+// Only a whole number from 80 to 300 is a zoom; anything else is as if none
+// were saved, and the screen decides.
+TEST(ZoomSettingTest, OnlyAWholeNumberWithinTheRangeIsASetting) {
+  QSettings settings(QStringLiteral("tallyfox"), QStringLiteral("tallyfox"));
+  settings.remove(QStringLiteral("zoom"));
+  const int fitted = LoadZoom();
+  for (const char* stored : {"79", "301", "150.5", "abc", ""}) {
+    settings.setValue(QStringLiteral("zoom"), QString::fromLatin1(stored));
+    EXPECT_EQ(LoadZoom(), fitted) << stored;
+  }
+  settings.setValue(QStringLiteral("zoom"), QStringLiteral("80"));
+  EXPECT_EQ(LoadZoom(), 80);
+  settings.remove(QStringLiteral("zoom"));
 }
 
 TEST(PicturesTest, HaveTwiceThePixelsOnAScreenOfTwiceTheDensity) {

@@ -3,11 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
 #include <QLineEdit>
 
 #include "platform/dialog_units.h"
 #include "platform/relayout.h"
 #include "platform/widgets.h"
+#include "platform/zoom.h"
 #include "res/main_ids.h"
 #include "res/shoplist_ids.h"
 #include "res/tax_setup_ids.h"
@@ -46,6 +48,23 @@ Probe::Probe(int templateNumber) : Dialog(templateNumber) { UseMessageMap(this, 
 TEST(DialogTest, RectsMapThroughTheFontsBaseUnitsRoundingHalfAwayFromZero) {
   EXPECT_EQ(ToPixels({1, 4, 5, 7}, {6, 13}), (PixelRect{2, 7, 8, 11}));  // 1.5 6.5 7.5 11.375
   EXPECT_EQ(ToPixels({-1, -4, -5, -7}, {6, 13}), (PixelRect{-2, -7, -8, -11}));
+}
+
+// Every label's text fits its place at every zoom step, as at 100 %.
+TEST(DialogTest, NoLabelIsCutAtAnyZoomStep) {
+  for (const DialogTemplate* window : AllTemplates()) {
+    const BaseUnits units = BaseUnitsOf(DialogFont(*window, kNormalZoom));
+    for (int zoom = kSmallestZoom; zoom <= kLargestZoom; zoom += kZoomStep) {
+      const QFontMetrics metrics(DialogFont(*window, zoom));
+      for (const ItemTemplate& item : window->items) {
+        if (item.kind != ControlKind::StaticText) continue;
+        for (const QString& line : StaticCaption(item.caption).split(u'\n')) {
+          EXPECT_LE(metrics.horizontalAdvance(line), ToPixels(item.rect, units, zoom).width)
+              << window->number << " \"" << line.toStdString() << "\" at " << zoom;
+        }
+      }
+    }
+  }
 }
 
 TEST(DialogTest, UserActionsReachTheirHandlersAndCodeChangesDoNot) {
