@@ -344,7 +344,7 @@ void RenderDarkScheme(const std::filesystem::path& out, const std::filesystem::p
     Save(main, out / "dark-childrens-shoes.png");
     main.EndDialog(tallyfox::kIdOk);
   });
-  tallyfox::CTallyfoxDlg().DoModal();
+  tallyfox::CTallyfoxDlg(appFolder).DoModal();
   tallyfox::CDlgShopList list(values, state);
   script.ExpectDialog(list.templateNumber(), [&](Dialog& shown) {
     TickAndTax(shown);

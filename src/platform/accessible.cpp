@@ -82,11 +82,22 @@ class AccessibleEdit : public QAccessibleWidget,
   QLineEdit* Edit() const { return static_cast<QLineEdit*>(widget()); }
 };
 
+// A control of ours sits on a dialog's content: the dialog itself for a page,
+// the widget inside its scroll area for a window of its own.
+bool IsDialogControl(const QWidget* control) {
+  for (QWidget* above = control->parentWidget(); above != nullptr; above = above->parentWidget()) {
+    if (auto* dialog = dynamic_cast<DialogWidget*>(above)) {
+      return dialog->content() == control->parentWidget();
+    }
+  }
+  return false;
+}
+
 QAccessibleInterface* AccountOf(const QString&, QObject* object) {
   auto* page = dynamic_cast<DialogWidget*>(object);
   if (page != nullptr && !page->isWindow()) return new QAccessibleWidget(page, QAccessible::Pane);
   auto* edit = qobject_cast<QLineEdit*>(object);
-  if (edit != nullptr && dynamic_cast<DialogWidget*>(edit->parentWidget()) != nullptr) {
+  if (edit != nullptr && IsDialogControl(edit)) {
     return new AccessibleEdit(edit);
   }
   return nullptr;
