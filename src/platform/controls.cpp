@@ -57,6 +57,11 @@ struct Entries {
   }
 };
 
+// A text set here is read from its start, however narrow the box.
+void ShowTypedTextFromStart(QComboBox* combo) {
+  if (combo->lineEdit() != nullptr) combo->lineEdit()->setCursorPosition(0);
+}
+
 }  // namespace
 
 Control::Control(const ItemTemplate& item, QWidget* widget, Sink sink)
@@ -99,6 +104,13 @@ void StaticText::SetText(std::u16string_view text) {
 
 std::u16string DropDownList::Text() const {
   return FromQString(As<QComboBox>(widget())->currentText());
+}
+
+void DropDownList::SetText(std::u16string_view text) {
+  auto* combo = As<QComboBox>(widget());
+  if (!combo->isEditable()) return;
+  combo->setEditText(ToQString(text));
+  ShowTypedTextFromStart(combo);
 }
 
 void DropDownList::Move(const PixelRect& rect) {
@@ -239,6 +251,7 @@ void ListControl::SetCurSel(int index) {
   if (kind() == ControlKind::DropDownList) {
     auto* combo = As<QComboBox>(widget());
     combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
+    ShowTypedTextFromStart(combo);
     return;
   }
   auto* list = As<QListWidget>(widget());
