@@ -13,6 +13,7 @@
 
 #include "app/tallyfox_app.h"
 #include "app/zoom_setting.h"
+#include "core/common/output.h"
 #include "core/common/text.h"
 #include "core/files/data_folder.h"
 #include "core/files/files.h"
@@ -107,7 +108,11 @@ int ExportList(const CommandLine& line) {
   if (!contents) return 1;
   const tallyfox::ListSheet sheet =
       tallyfox::MakeListSheet(*line.listToExport, *contents, tallyfox::StoredGeneralRate(setting));
-  std::fputs(tallyfox::ToUtf8(tallyfox::ListSheetText(sheet)).c_str(), stdout);
+  const std::string text = tallyfox::ToUtf8(tallyfox::TerminalSheetText(sheet));
+  if (const std::optional<std::string> failure = tallyfox::WriteAndFlush(stdout, text)) {
+    reporter.Report(u"Failed to write the list: " + tallyfox::FromUtf8(*failure));
+    return 1;
+  }
   return 0;
 }
 
