@@ -3,13 +3,15 @@
 
 // A list file of any bytes, read and then changed by one kind of rewrite or
 // an append: the result reads back as the same items apart from the change
-// asked for (none lost, split or cut, no word of the user's dropped), and a
-// change the store refuses leaves the file byte for byte as it was.
+// asked for (none lost, split or cut, no word of the user's dropped, no line
+// that fitted a reader's 71 characters made longer than that), and a change
+// the store refuses leaves the file byte for byte as it was.
 
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -26,7 +28,8 @@ namespace tallyfox::fuzz {
 namespace {
 
 constexpr std::u16string_view kList = u"list";
-const ItemLine kAppended{u"0", u"milk", u"2", u"food", u"6.50"};
+// Stored with a no-break space, so that the line keeps its five words.
+const ItemLine kAppended{u"0", u"olive\u00A0oil", u"2", u"food", u"6.50"};
 
 bool SameText(const ItemLine& a, const ItemLine& b) {
   return a.name == b.name && a.qty == b.qty && a.catalog == b.catalog && a.price == b.price;
@@ -41,28 +44,38 @@ struct Fixture {
   RecordingReporter reporter;
   ListStore store{ScratchFolder(), reporter};
   std::vector<ItemLine> before;
+  std::vector<std::size_t> beforeLengths;
   std::optional<std::u16string> header;
+  std::vector<std::size_t> lengths;  // of each item's line, LF included
 
   // The file's items word for word, and as many as the store hands out. A
-  // first line of fewer than five words is the header.
+  // first line without an item's shape is the title, kept unless blank.
   std::vector<ItemLine> Items() {
     std::vector<ItemLine> items;
     header.reset();
+    lengths.clear();
     std::optional<File> opened = File::Open(file, OpenMode::Read);
     Check(opened.has_value(), "the list file is there");
     Utf16LineReader reader(*opened);
     for (bool first = true; std::optional<std::u16string> line = reader.ReadLine(); first = false) {
       std::u16string_view text = *line;
       if (first && !text.empty() && text.front() == u'\uFEFF') text.remove_prefix(1);
-      if (first && SplitWords(text).size() < 5) {
-        header = *line;
+      if (first && !HasItemShape(text)) {
+        if (!SplitWords(text).empty()) header = *line;
       } else if (std::optional<ItemLine> item = ParseItemLine(text)) {
         items.push_back(std::move(*item));
+        lengths.push_back(line->size() + 1);
       }
     }
     const std::optional<ListContents> contents = store.ReadItems(kList);
     Check(contents && contents->items.size() == items.size(), "the store hands out every item");
     return items;
+  }
+
+  // The item now at `after` was at `was`: a line that fitted still does.
+  void CheckLength(std::size_t after, std::size_t was) const {
+    Check(lengths[after] <= kMaxLineLength || beforeLengths[was] > kMaxLineLength,
+          "a rewrite makes no line too long for a reader");
   }
 
   // A refused change keeps the file.
@@ -88,6 +101,7 @@ void CheckTicks(Fixture& f, FuzzedDataProvider& input) {
     Check(SameText(after[i], f.before[i]) && f.before[i].checked.size() == 1,
           "ticking changes only one-character Checked fields");
     Check(after[i].checked == (i < 64 && (mask >> i & 1) ? u"1" : u"0"), "each item as asked");
+    f.CheckLength(i, i);
   }
 }
 
@@ -100,8 +114,9 @@ void CheckDelete(Fixture& f, FuzzedDataProvider& input) {
   const std::vector<ItemLine> after = f.Items();
   Check(after.size() + 1 == f.before.size(), "a delete removes one item");
   for (std::size_t i = 0; i < after.size(); ++i) {
-    Check(SameItem(after[i], f.before[i < std::size_t(position) ? i : i + 1]),
-          "a delete keeps every other item as it was");
+    const std::size_t was = i < std::size_t(position) ? i : i + 1;
+    Check(SameItem(after[i], f.before[was]), "a delete keeps every other item as it was");
+    f.CheckLength(i, was);
   }
   const double expected = 10 - ReadNumber(f.before[position].price);
   Check(*subtotal == expected || (std::isnan(*subtotal) && std::isnan(expected)),
@@ -124,12 +139,13 @@ void CheckUpdate(Fixture& f, FuzzedDataProvider& input) {
   expected[position].price = FormatFixed2(price);
   const std::vector<ItemLine> after = f.Items();
   Check(std::ranges::equal(after, expected, SameItem), "an update changes quantity and price only");
+  for (std::size_t i = 0; i < after.size(); ++i) f.CheckLength(i, i);
   Check(*subtotal == (price + 10) - 2.5, "an update moves the subtotal by the price change");
 }
 
 void CheckAppend(Fixture& f) {
   Check(f.store.AppendItem(
-            kList, {false, kAppended.name, kAppended.qty, kAppended.catalog, kAppended.price}),
+            kList, {false, u"olive oil", kAppended.qty, kAppended.catalog, kAppended.price}),
         "an item can be appended to any list file");
   const std::vector<ItemLine> after = f.Items();
   // A character cut short at the file's end is completed first, which may
@@ -141,6 +157,7 @@ void CheckAppend(Fixture& f) {
     Check(SameItem(after[i], f.before[i]), "an append keeps the items before it");
   }
   Check(SameItem(after.back(), kAppended), "the appended item comes last, whole");
+  Check(f.lengths.back() <= kMaxLineLength, "the appended line fits a reader");
 }
 
 }  // namespace
@@ -157,6 +174,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   f.bytes.assign(reinterpret_cast<const char*>(data) + kHeader, size - kHeader);
   WriteBytes(f.file, f.bytes);
   f.before = f.Items();
+  f.beforeLengths = f.lengths;
   const std::optional<std::u16string> headerBefore = f.header;
   const int change = data[0] % 4;
   if (change == 0) CheckTicks(f, arguments);
@@ -164,7 +182,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (change == 2) CheckUpdate(f, arguments);
   if (change == 3) CheckAppend(f);
   Check(f.reporter.messages.empty() || change == 0, "only a refused tick rewrite says anything");
-  // A character cut short at the end may lengthen a header that is the last line.
+  // A character cut short at the end may lengthen a title that is the last line.
   Check(!headerBefore || f.header == headerBefore || (change == 3 && f.bytes.size() % 2 != 0),
         "every change keeps the header line as it was");
   Check(std::distance(std::filesystem::directory_iterator(ScratchFolder()), {}) == 1,

@@ -5,8 +5,10 @@
 
 #include <cstdio>
 #include <optional>
+#include <string>
 
 #include "app/command_folder.h"
+#include "core/common/output.h"
 #include "core/common/reporter.h"
 #include "core/common/text.h"
 #include "core/shoplist/list_store.h"
@@ -41,7 +43,11 @@ int ExportListCommand(const CommandLine& line) {
       ListStore(*folder, reporter).ReadItems(line.listName);
   if (!contents) return 1;
   const ListSheet sheet = MakeListSheet(line.listName, *contents, StoredGeneralRate(setting));
-  std::fputs(ToUtf8(ListSheetText(sheet)).c_str(), stdout);
+  if (const std::optional<std::string> failure =
+          WriteAndFlush(stdout, ToUtf8(TerminalSheetText(sheet)))) {
+    reporter.Report(u"Failed to write the list: " + FromUtf8(*failure));
+    return 1;
+  }
   return 0;
 }
 

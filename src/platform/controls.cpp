@@ -58,6 +58,11 @@ struct Entries {
   }
 };
 
+// A text set here is read from its start, however narrow the box.
+void ShowTypedTextFromStart(QComboBox* combo) {
+  if (combo->lineEdit() != nullptr) combo->lineEdit()->setCursorPosition(0);
+}
+
 }  // namespace
 
 Control::Control(const ItemTemplate& item, QWidget* widget, Sink sink)
@@ -120,6 +125,13 @@ void StaticText::ShowAsLink(std::u16string_view address) {
 
 std::u16string DropDownList::Text() const {
   return FromQString(As<QComboBox>(widget())->currentText());
+}
+
+void DropDownList::SetText(std::u16string_view text) {
+  auto* combo = As<QComboBox>(widget());
+  if (!combo->isEditable()) return;
+  combo->setEditText(ToQString(text));
+  ShowTypedTextFromStart(combo);
 }
 
 void DropDownList::Move(const PixelRect& rect) {
@@ -269,6 +281,7 @@ void ListControl::SetCurSel(int index) {
   if (kind() == ControlKind::DropDownList) {
     auto* combo = As<QComboBox>(widget());
     combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
+    ShowTypedTextFromStart(combo);
     return;
   }
   auto* list = As<QListWidget>(widget());

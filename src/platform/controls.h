@@ -169,7 +169,10 @@ class ListControl : public Control {
 class DropDownList : public ListControl {
  public:
   using ListControl::ListControl;
+  // With a typed entry, what the box holds, chosen or typed.
   std::u16string Text() const override;
+  // Only a list that takes typed entries shows a text of no entry.
+  void SetText(std::u16string_view text) override;
   // The height of the template includes the opened list; the closed box is one line.
   void Move(const PixelRect& rect) override;
 };

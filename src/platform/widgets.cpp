@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCompleter>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QImageReader>
@@ -597,10 +598,22 @@ QWidget* MakeStatic(const ItemTemplate& item, QWidget* parent) {
   return label;
 }
 
+// A typed entry stays as typed: no entry is added, and completion keeps the
+// letter case the user chose.
+QWidget* MakeComboBox(const ItemTemplate& item, QWidget* parent) {
+  auto* combo = new QComboBox(parent);
+  if (item.style & kTypedEntry) {
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->completer()->setCaseSensitivity(Qt::CaseSensitive);
+  }
+  return combo;
+}
+
 QWidget* MakeListWidget(const ItemTemplate& item, QWidget* parent) {
   switch (item.kind) {
     case ControlKind::DropDownList:
-      return new QComboBox(parent);
+      return MakeComboBox(item, parent);
     case ControlKind::ListBox: {
       auto* list = new QListWidget(parent);
       list->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -48,6 +48,7 @@ enum ItemStyle : std::uint32_t {
   kSingleSelection = 1u << 14,
   kReportView = 1u << 15,  // list view in report mode with headings
   kNoColumnHeader = 1u << 16,
+  kTypedEntry = 1u << 17,  // drop-down list that also takes a text typed into it
 };
 
 constexpr std::uint32_t operator|(ItemStyle a, ItemStyle b) {

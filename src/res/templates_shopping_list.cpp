@@ -87,7 +87,7 @@ constexpr ItemTemplate kItemEditItems[] = {
     Label(u"Unit Price", {67, 24, 34, kLabelHeight}),
     Edit(kIdcItemEditUnitPrice, {102, 22, 41, 12}),
     Label(u"Catalog", {72, 42, 26, kLabelHeight}),
-    DropDown(kIdcItemEditCatalog, {102, 39, 41, 76}, kCatalogs, kSorted),
+    DropDown(kIdcItemEditCatalog, {102, 39, 41, 76}, kCatalogs, kSorted | kTypedEntry),
     Button(kIdcItemEditSaveAndNew, u"Save && New", {20, 57, 47, 13}),
     Button(kIdcItemEditSaveAndExit, u"Save && Exit", {89, 57, 47, 13}),
 };

@@ -8,8 +8,10 @@
 
 #include "core/common/numbers.h"
 #include "core/common/text.h"
+#include "core/shoplist/list_lines.h"
 #include "core/shoplist/list_store.h"
 #include "platform/modal.h"
+#include "res/dialog_template.h"
 #include "res/shoplist_ids.h"
 
 namespace tallyfox {
@@ -22,6 +24,30 @@ std::u16string UnitPriceText(const ListItem& item) {
   if (quantity == 0) return {};
   const double unitPrice = ReadNumber(item.price) / quantity;
   return std::isfinite(unitPrice) ? FormatFixed2(unitPrice) : std::u16string();
+}
+
+// The catalogs every list offers, as the template lists them.
+std::span<const std::u16string_view> StandardCatalogs() {
+  for (const ItemTemplate& item : FindTemplate(kIddItemEdit)->items) {
+    if (item.id == kIdcItemEditCatalog) return item.entries;
+  }
+  return {};
+}
+
+bool IsStandardCatalog(std::u16string_view catalog) {
+  return std::ranges::find(StandardCatalogs(), catalog) != StandardCatalogs().end();
+}
+
+// Exact words only: the list's own search ignores letter case.
+int ExactEntry(const DropDownList& list, std::u16string_view text) {
+  for (int i = 0; i < list.Count(); ++i) {
+    if (list.TextAt(i) == text) return i;
+  }
+  return -1;
+}
+
+bool IsUsableCatalog(std::u16string_view catalog) {
+  return !catalog.empty() && !HasLooseSpaces(catalog) && catalog.size() <= kMaxCatalogLength;
 }
 
 // The room a quantity takes in the file: one being changed is written back as
@@ -55,6 +81,7 @@ bool CDlgItemEdit::OnInitDialog() {
   EditItem(kIdcItemEditName).SetReadOnly(changing);
   ButtonItem(kIdcItemEditSaveAndNew).Enable(!changing);
   DropDownItem(kIdcItemEditCatalog).Enable(!changing);
+  OfferCatalogs();
   if (changing) {
     ShowItemToChange();
   } else {
@@ -74,38 +101,50 @@ void CDlgItemEdit::ShowItemToChange() {
   quantity.SelectAll();
 }
 
-// Exact words only: the list's own search would ignore letter case.
+// The standard catalogs and those the open list already uses, each once.
+void CDlgItemEdit::OfferCatalogs() {
+  DropDownList& catalogs = DropDownItem(kIdcItemEditCatalog);
+  for (int i = catalogs.Count() - 1; i >= 0; --i) {
+    if (!IsStandardCatalog(catalogs.TextAt(i))) catalogs.DeleteString(i);
+  }
+  for (const std::u16string& catalog : owner_.CatalogsInUse()) {
+    if (IsUsableCatalog(catalog) && ExactEntry(catalogs, catalog) < 0) catalogs.AddString(catalog);
+  }
+}
+
+// A catalog that no entry holds is still shown, as it is kept.
 void CDlgItemEdit::SelectCatalog(std::u16string_view catalog) {
   DropDownList& catalogs = DropDownItem(kIdcItemEditCatalog);
-  int found = -1;
-  for (int i = 0; i < catalogs.Count() && found < 0; ++i) {
-    if (catalogs.TextAt(i) == catalog) found = i;
-  }
+  const int found = ExactEntry(catalogs, catalog);
   catalogs.SetCurSel(found);
+  if (found < 0) catalogs.SetText(catalog);
 }
 
 void CDlgItemEdit::ClearForm() {
   for (int id : {kIdcItemEditName, kIdcItemEditQty, kIdcItemEditUnitPrice}) SetItemText(id, u"");
-  DropDownItem(kIdcItemEditCatalog).SetCurSel(-1);
+  DropDownList& catalogs = DropDownItem(kIdcItemEditCatalog);
+  catalogs.SetCurSel(-1);
+  catalogs.SetText(u"");
   EditItem(kIdcItemEditName).SetFocus();
 }
 
 void CDlgItemEdit::Refuse(std::u16string_view message, int focusId) {
   MessageBox(this, message);
-  Edit& box = EditItem(focusId);
-  box.SetFocus();
-  box.SelectAll();
+  Item(focusId).SetFocus();
+  if (Item(focusId).kind() == ControlKind::Edit) EditItem(focusId).SelectAll();
 }
 
 bool CDlgItemEdit::ReadFields() {
   UpdateData(true);
   ListItem& item = state_.currentItem;
-  const DropDownList& catalogs = DropDownItem(kIdcItemEditCatalog);
-  item.name = ItemText(kIdcItemEditName);
+  const bool changing = mode_ == Mode::Change;
+  // A no-break space is a space to the user; the file keeps words apart with it.
+  item.name = ShownWords(ItemText(kIdcItemEditName));
   item.qty = quantityText_;
-  item.catalog = catalogs.CurSel() >= 0 ? catalogs.TextAt(catalogs.CurSel()) : std::u16string();
+  // An item being changed keeps the catalog it has, whatever it is.
+  if (!changing) item.catalog = ShownWords(DropDownItem(kIdcItemEditCatalog).Text());
   item.price = unitPriceText_;
-  if (mode_ == Mode::NewItem) item.checked = false;
+  if (!changing) item.checked = false;
 
   const struct {
     bool missing;
@@ -122,21 +161,40 @@ bool CDlgItemEdit::ReadFields() {
       return false;
     }
   }
-  // The file keeps a name as one word of at most 31 characters; a name being
-  // changed is not written again.
-  if (mode_ == Mode::NewItem && HasSpace(item.name)) {
-    Refuse(u"Please input the item name without spaces.", kIdcItemEditName);
-    return false;
-  }
-  if (mode_ == Mode::NewItem && item.name.size() > kMaxItemNameLength) {
-    Refuse(u"Please input an item name of at most 31 characters.", kIdcItemEditName);
-    return false;
-  }
-  if (StoredQuantityLength(item.qty, mode_ == Mode::Change) > kMaxQuantityLength) {
-    Refuse(u"Please input a quantity of at most 3 digits.", kIdcItemEditQty);
-    return false;
+  return (changing || NewWordsFit(item)) && QuantityFits(item);
+}
+
+// What the file holds of a new item's name and catalog; those of an item
+// being changed are not written again.
+bool CDlgItemEdit::NewWordsFit(const ListItem& item) {
+  const struct {
+    bool refused;
+    std::u16string_view message;
+    int focusId;
+  } checks[] = {
+      {HasLooseSpaces(item.name),
+       u"Please input the item name without leading, trailing or double spaces.", kIdcItemEditName},
+      {item.name.size() > kMaxItemNameLength,
+       u"Please input an item name of at most 31 characters.", kIdcItemEditName},
+      {HasLooseSpaces(item.catalog),
+       u"Please input the item catalog without leading, trailing or double spaces.",
+       kIdcItemEditCatalog},
+      {item.catalog.size() > kMaxCatalogLength,
+       u"Please input an item catalog of at most 15 characters.", kIdcItemEditCatalog},
+  };
+  for (const auto& check : checks) {
+    if (check.refused) {
+      Refuse(check.message, check.focusId);
+      return false;
+    }
   }
   return true;
+}
+
+bool CDlgItemEdit::QuantityFits(const ListItem& item) {
+  if (StoredQuantityLength(item.qty, mode_ == Mode::Change) <= kMaxQuantityLength) return true;
+  Refuse(u"Please input a quantity of at most 3 digits.", kIdcItemEditQty);
+  return false;
 }
 
 // The line price is quantity times unit price, as the file will hold it.

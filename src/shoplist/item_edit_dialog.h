@@ -9,6 +9,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/program_values.h"
 #include "platform/dialog.h"
@@ -17,11 +18,12 @@
 namespace tallyfox {
 
 // What Item Edit needs of the window it runs over: the names it already shows
-// (a new item may not take one), and word of each item as it is appended to
-// the list's file.
+// (a new item may not take one), the catalogs its items have, and word of
+// each item as it is appended to the list's file.
 class ItemEditOwner {
  public:
   virtual bool HasItemNamed(std::u16string_view name) const = 0;
+  virtual std::vector<std::u16string> CatalogsInUse() const = 0;
   virtual void ItemAppended(const ListItem& item) = 0;
 
  protected:
@@ -49,10 +51,13 @@ class CDlgItemEdit : public Dialog {
   void OnSaveAndNew();
 
   void ShowItemToChange();
+  void OfferCatalogs();
   void SelectCatalog(std::u16string_view catalog);
   void ClearForm();
   // Each shows its message and leaves the dialog as it is when it fails.
   bool ReadFields();
+  bool NewWordsFit(const ListItem& item);
+  bool QuantityFits(const ListItem& item);
   bool NameIsNew();
   bool TakeLinePrice();
   bool AppendToList();

@@ -140,6 +140,13 @@ bool CDlgShopList::HasItemNamed(std::u16string_view name) const {
   return false;
 }
 
+std::vector<std::u16string> CDlgShopList::CatalogsInUse() const {
+  const ListView& table = Table();
+  std::vector<std::u16string> catalogs;
+  for (int row = 0; row < table.ItemCount(); ++row) catalogs.push_back(table.ItemText(row, 2));
+  return catalogs;
+}
+
 void CDlgShopList::SetRowTexts(int row, const ListItem& item) {
   ListView& table = Table();
   int column = 0;

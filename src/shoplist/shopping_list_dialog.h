@@ -32,6 +32,7 @@ class CDlgShopList : public Dialog, public ItemEditOwner {
 
   // For the Item Edit dialog, which appends items while it runs.
   bool HasItemNamed(std::u16string_view name) const override;
+  std::vector<std::u16string> CatalogsInUse() const override;
   void ItemAppended(const ListItem& item) override;
 
  protected:

@@ -1,14 +1,19 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Tallyfox developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# --export-list prints a list with no display, writing nothing.   export_list_test.sh PROGRAM
+# --export-list prints a list with no display, writing nothing, and says so
+# when its output cannot be written.   export_list_test.sh PROGRAM
 set -euo pipefail
 dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
+printed=$(mktemp)
+trap 'rm -rf "$dir" "$printed"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 printf 'C\0A\0\0\0\0\0\0\0\0\0' > "$dir/tax.ini"
 printf '\n1  milk  2  food  2.00\n0  tea  1  food  3.50\n' | iconv -t UTF-16LE |
   cat <(printf '\xff\xfe') - > "$dir/groceries.csv"
+# A name with words, one with a terminal's escape sequence and a NUL.
+printf '\n0  olive\xc2\xa0oil  1  food  2.00\n0  \033[2Jgone\0x  1  food  1.00\n' |
+  iconv -f UTF-8 -t UTF-16LE | cat <(printf '\xff\xfe') - > "$dir/odd.csv"
 before=$(ls -lA --time-style=full-iso "$dir")
 out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$1" --export-list groceries --data-dir "$dir")
 [ "$out" = $'groceries\n☑ 2 milk (food) 2.00\n☐ 1 tea (food) 3.50\nTax:  0.40\nTotal:  5.90' ] ||
@@ -20,3 +25,15 @@ said=$("$1" --export-list nothing --data-dir "$dir" 2>&1 > /dev/null) || status=
 rm "$dir/tax.ini"  # no state chosen: no tax line
 [ "$("$1" --export-list groceries --data-dir "$dir" | tail -2)" = $'☐ 1 tea (food) 3.50\nTotal:  5.50' ] ||
   fail "without a state printed a tax"
+"$1" --export-list odd --data-dir "$dir" > "$printed"
+cmp -s "$printed" <(printf 'odd\n☐ 1 olive oil (food) 2.00\n☐ 1 \xef\xbf\xbd[2Jgone\xef\xbf\xbdx (food) 1.00\nTotal:  3.00\n') ||
+  fail "odd names printed: $(od -c "$printed")"
+for output in /dev/full closed; do
+  status=0
+  if [ "$output" = closed ]; then
+    said=$("$1" --export-list groceries --data-dir "$dir" 2>&1 >&-) || status=$?
+  else
+    said=$("$1" --export-list groceries --data-dir "$dir" 2>&1 > "$output") || status=$?
+  fi
+  [[ "$status:$said" == "1:tallyfox: Failed to write the list: "* ]] || fail "$output: $status:$said"
+done

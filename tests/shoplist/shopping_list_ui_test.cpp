@@ -156,12 +156,20 @@ TEST_F(ShoppingListTest, ItemsAreWrittenThroughAtOnceAndFailedWritesChangeNothin
 TEST_F(ShoppingListTest, ItemEditRefusesWhatTheListCannotHoldAndStaysOpen) {
   const std::u16string name31(31, u'n');
   const std::u16string tooLarge = u"The price is too large. Please input a smaller unit price.";
+  const std::u16string kLooseName =
+      u"Please input the item name without leading, trailing or double spaces.";
+  const std::u16string kLooseCatalog =
+      u"Please input the item catalog without leading, trailing or double spaces.";
   const struct {
     std::u16string name, qty, unitPrice, catalog, message;
   } cases[] = {
       {u"", u"", u"", u"", u"Please input the item name."},
       {u"jam", u"1", u"2", u"", u"Please input the item catalog."},
-      {u"ice cream", u"1", u"2", u"food", u"Please input the item name without spaces."},
+      {u"ice  cream", u"1", u"2", u"food", kLooseName},
+      {u" jam", u"1", u"2", u"food", kLooseName},
+      {u"jam", u"1", u"2", u"cold drinks ", kLooseCatalog},
+      {u"jam", u"1", u"2", u"garden furniture",
+       u"Please input an item catalog of at most 15 characters."},
       {name31 + u"n", u"1", u"2", u"food", u"Please input an item name of at most 31 characters."},
       {u"jam", u"0001", u"2", u"food", u"Please input a quantity of at most 3 digits."},
       {u"jam", u"999", u"1e10", u"food", tooLarge},  // 9990000000000.00
@@ -183,15 +191,86 @@ TEST_F(ShoppingListTest, ItemEditRefusesWhatTheListCannotHoldAndStaysOpen) {
         }
         EXPECT_TRUE(HasFocusWithAllSelected(edit, kIdcItemEditName));
         // Each limit itself is taken; letter case makes another name.
-        FillItem(edit, save == kIdcItemEditSaveAndNew ? u"Milk" : name31, u"999", u"1e9", u"food");
+        FillItem(edit, save == kIdcItemEditSaveAndNew ? u"Milk" : name31, u"999", u"1e9",
+                 save == kIdcItemEditSaveAndNew ? u"food" : u"household goods");
         Click(edit, save);
         if (!edit.HasEnded()) CloseWithCaptionOk(edit);
       });
     }
   });
-  EXPECT_EQ(StoredList(u"list"), Utf16Le(u"\uFEFF\n0 milk 2 food 1e999\n0  " + name31 +
-                                         u"  999  food  999000000000.00\n0  Milk  999  food  "
-                                         u"999000000000.00\n"));
+  // Two spaces apart the longest fields would pass a reader's 71 characters.
+  EXPECT_EQ(StoredList(u"list"), Utf16Le(u"\uFEFF\n0 milk 2 food 1e999\n0 " + name31 +
+                                         u" 999 household\u00A0goods 999000000000.00\n0  Milk  "
+                                         u"999  food  999000000000.00\n"));
+}
+
+// Words kept apart by spaces on screen and by no-break spaces in the file;
+// the list's own catalogs are offered, and one no entry holds is kept.
+TEST_F(ShoppingListTest, NamesWithSpacesAndOwnCatalogsAreAddedOfferedAndKept) {
+  StoreList(u"list",
+            u"\uFEFF\n0  milk  2  dairy\u00A0case  2.00\n0  peas  1  frozen-and-chilled  1.00\n");
+  OpenList(u"list", [&](Dialog& list) {
+    EXPECT_EQ(Row(list, 0), "milk 2 dairy case 2.00");
+    RunItemEdit(list, kIdcShoppingListAdd, [&](Dialog& edit) {
+      const DropDownList& catalogs = edit.DropDownItem(kIdcItemEditCatalog);
+      EXPECT_EQ(catalogs.Count(), 14) << "13 and dairy case; frozen-and-chilled is too long";
+      EXPECT_EQ(catalogs.TextAt(5), u"dairy case");  // after books, in order
+      FillItem(edit, u"olive oil", u"2", u"3.5", u"cold drinks");
+      Click(edit, kIdcItemEditSaveAndExit);
+    });
+    EXPECT_EQ(Row(list, 2), "olive oil 2 cold drinks 7.00");
+    RunItemEdit(list, kIdcShoppingListAdd, [&](Dialog& edit) {
+      EXPECT_EQ(edit.DropDownItem(kIdcItemEditCatalog).Count(), 15);
+      EXPECT_EQ(Shown(edit, kIdcItemEditCatalog), "");
+      CloseWithCaptionOk(edit);
+    });
+    for (const int row : {1, 2}) {
+      SelectRow(list, kIdcShoppingListTable, row);
+      RunItemEdit(list, kIdcShoppingListEdit, [&](Dialog& edit) {
+        EXPECT_EQ(Shown(edit, kIdcItemEditCatalog),
+                  row == 1 ? "frozen-and-chilled" : "cold drinks");
+        TypeInto(edit, kIdcItemEditQty, u"3");
+        Click(edit, kIdcItemEditSaveAndExit);
+      });
+    }
+    EXPECT_EQ(Row(list, 1) + " / " + Row(list, 2),
+              "peas 3 frozen-and-chilled 3.00 / olive oil 3 cold drinks 10.50");
+  });
+  EXPECT_EQ(StoredList(u"list"),
+            Utf16Le(u"\uFEFF\n0  milk  2  dairy\u00A0case  2.00\n0  peas  3  frozen-and-chilled  "
+                    u"3.00\n0  olive\u00A0oil  3  cold\u00A0drinks  10.50\n"));
+}
+
+// The title is no row: ticks are saved and a delete leaves it the title.
+TEST_F(ShoppingListTest, ATitledListShowsItsItemsAndKeepsItsTitle) {
+  StoreList(u"list",
+            u"Weekly shop for the family\n0  milk  2  food  2.00\n0  tea  1  food  3.50\n");
+  OpenList(u"list", [&](Dialog& list) {
+    EXPECT_EQ(list.ListViewItem(kIdcShoppingListTable).ItemCount(), 2);
+    ToggleTick(list, kIdcShoppingListTable, 1);
+    SelectRow(list, kIdcShoppingListTable, 0);
+    script_.ExpectMessage(kAskDelete, MessageResult::Yes);
+    Click(list, kIdcShoppingListDelete);
+  });
+  EXPECT_EQ(StoredList(u"list"), Utf16Le(u"Weekly shop for the family\n1  tea  1  food  3.50\n"));
+}
+
+// An edit that would take the list past its size limit is refused.
+TEST_F(ShoppingListTest, AnEditPastTheSizeLimitIsRefusedWithItsMessages) {
+  const std::u16string item = u"0  tea  1  food  1.00\n";
+  StoreList(u"list", std::u16string(16 * 1024 * 1024 / 2 - item.size() - 1, u't') + u"\n" + item);
+  const std::string before = StoredList(u"list");
+  OpenList(u"list", [&](Dialog& list) {
+    SelectRow(list, kIdcShoppingListTable, 0);
+    script_.ExpectDialog(kIddItemEdit, [&](Dialog& edit) {
+      TypeInto(edit, kIdcItemEditQty, u"10");
+      Click(edit, kIdcItemEditSaveAndExit);
+    });
+    script_.ExpectMessage(u"Failed to update shopping list file");
+    script_.ExpectMessage(u"Failed to update item to file.");
+    Click(list, kIdcShoppingListEdit);
+  });
+  EXPECT_TRUE(StoredList(u"list") == before);
 }
 
 TEST_F(ShoppingListTest, AListThatCannotBeReadOpensEmptyWithItsMessage) {

@@ -119,7 +119,12 @@ inline void FillItem(const Dialog& edit, std::u16string_view name, std::u16strin
   TypeInto(edit, kIdcItemEditName, name);
   TypeInto(edit, kIdcItemEditQty, qty);
   TypeInto(edit, kIdcItemEditUnitPrice, unitPrice);
-  if (!catalog.empty()) ChooseEntry(edit, kIdcItemEditCatalog, catalog);
+  // Chosen where the list offers it, else typed.
+  if (edit.DropDownItem(kIdcItemEditCatalog).FindExact(catalog) >= 0) {
+    ChooseEntry(edit, kIdcItemEditCatalog, catalog);
+  } else if (!catalog.empty()) {
+    TypeInto(edit, kIdcItemEditCatalog, catalog);
+  }
 }
 
 }  // namespace tallyfox::testing

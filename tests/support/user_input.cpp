@@ -35,8 +35,9 @@ void Click(const Dialog& dialog, int id) {
 }
 
 void TypeInto(const Dialog& dialog, int id, std::u16string_view text) {
-  auto* edit = WidgetOf<QLineEdit>(dialog, id);
-  if (edit == nullptr) return;
+  auto* combo = dynamic_cast<QComboBox*>(WidgetOf(dialog.Item(id)));
+  auto* edit = combo != nullptr ? combo->lineEdit() : WidgetOf<QLineEdit>(dialog, id);
+  ASSERT_NE(edit, nullptr) << "control " << id << " takes no typing";
   edit->setFocus();
   edit->selectAll();
   if (text.empty()) {

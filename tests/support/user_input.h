@@ -16,7 +16,8 @@
 namespace tallyfox::testing {
 
 void Click(const Dialog& dialog, int id);
-// Types into an edit after selecting all it holds, so the typing replaces it.
+// Types into an edit, or a drop-down list that takes typing, after selecting
+// all it holds, so the typing replaces it.
 void TypeInto(const Dialog& dialog, int id, std::u16string_view text);
 void ChooseEntry(const Dialog& dialog, int id, int index);
 void ChooseEntry(const Dialog& dialog, int id, std::u16string_view text);

@@ -21,6 +21,9 @@ constexpr bool HasSpace(std::u16string_view text) {
   return false;
 }
 
+// C0 and C1 control characters and DEL, NUL included.
+constexpr bool IsControlCharacter(char16_t c) { return c < 0x20 || (c >= 0x7F && c < 0xA0); }
+
 constexpr char16_t kReplacementCharacter = u'\uFFFD';
 
 // Unpaired surrogates become U+FFFD.

@@ -5,13 +5,13 @@
 
 #include <algorithm>
 
+#include "core/common/text.h"
+
 namespace tallyfox {
 namespace {
 
 constexpr std::u16string_view kReservedStem = u"temp";
 constexpr std::u16string_view kForbiddenCharacters = u"/\\:*?\"<>|";
-
-constexpr bool IsControlCharacter(char16_t c) { return c < 0x20 || (c >= 0x7F && c < 0xA0); }
 
 constexpr char16_t LowerAscii(char16_t c) { return c >= u'A' && c <= u'Z' ? c + (u'a' - u'A') : c; }
 

@@ -21,7 +21,6 @@ namespace {
 
 constexpr std::u16string_view kListSuffix = u".csv";
 constexpr std::size_t kMaxPathCharacters = 260;
-constexpr std::size_t kItemFieldCount = 5;
 // A list is read whole into a window, so a larger file is never opened and
 // never grown to: hundreds of thousands of items, far more than any list.
 constexpr std::uint64_t kMaxListBytes = 16 * 1024 * 1024;
@@ -33,15 +32,12 @@ constexpr std::u16string_view kOpenFailed = u"Failed to open list file.";
 constexpr std::u16string_view kSaveFailed = u"Failed to save item.";
 constexpr std::u16string_view kUpdateFailed = u"Failed to update shopping list file";
 
-// The first line is the file's header, kept as it is, unless it holds the
-// five fields of an item: lists written without a header start with one.
-bool IsItemLine(std::u16string_view firstLine) {
-  std::array<std::u16string_view, kItemFieldCount> words;
-  return SplitFirstWords(firstLine, words) >= kItemFieldCount;
-}
+bool IsBlank(std::u16string_view text) { return std::ranges::all_of(text, IsSpace); }
 
 // Hands `take` the item lines of an open list file, whole however long they
-// are, and keeps its header line in `header` (nothing where there is none).
+// are. The first line is the file's header unless it has an item's shape
+// (lists written without a header start with one): a title is kept in
+// `header` as it is, a blank one or the mark alone is not kept.
 template <class Take>
 bool ForEachItemLine(File& file, std::optional<std::u16string>& header, Take take) {
   Utf16LineReader reader(file);
@@ -50,8 +46,8 @@ bool ForEachItemLine(File& file, std::optional<std::u16string>& header, Take tak
   while (reader.ReadLine(line)) {
     std::u16string_view text = line;
     if (first && !text.empty() && text.front() == kByteOrderMark) text.remove_prefix(1);
-    if (std::exchange(first, false) && !IsItemLine(text)) {
-      header = line;
+    if (std::exchange(first, false) && !HasItemShape(text)) {
+      if (!IsBlank(text)) header = line;
       continue;
     }
     if (std::optional<ItemLine> item = ParseItemLine(text)) take(std::move(*item));
@@ -70,17 +66,25 @@ bool ReadListLines(File& file, ListLines& lines) {
 }
 
 ListItem ToListItem(ItemLine line) {
-  return ListItem{line.checked == u"1", std::move(line.name), std::move(line.qty),
-                  std::move(line.catalog), std::move(line.price)};
+  return ListItem{line.checked == u"1", ShownWords(line.name), std::move(line.qty),
+                  ShownWords(line.catalog), std::move(line.price)};
 }
 
-// Every field must come back as the one word it was written as.
+ItemLine NewItemLine(const ListItem& item) {
+  return {u"0", StoredWords(item.name), item.qty, StoredWords(item.catalog), item.price};
+}
+
+// Every field must come back as the one word it was written as, on a line
+// that a reader takes whole.
 bool FitsOneLine(const ListItem& item) {
   for (const std::u16string* field : {&item.name, &item.qty, &item.catalog, &item.price}) {
-    if (field->empty() || HasSpace(*field)) return false;
+    if (field->empty()) return false;
   }
-  return item.name.size() <= kMaxItemNameLength && item.qty.size() <= kMaxQuantityLength &&
-         item.price.size() <= kMaxLinePriceLength;
+  return !HasLooseSpaces(ShownWords(item.name)) && !HasLooseSpaces(ShownWords(item.catalog)) &&
+         !HasSpace(item.qty) && !HasSpace(item.price) && item.name.size() <= kMaxItemNameLength &&
+         item.qty.size() <= kMaxQuantityLength && item.catalog.size() <= kMaxCatalogLength &&
+         item.price.size() <= kMaxLinePriceLength &&
+         FormatItemLine(NewItemLine(item)).size() <= kMaxLineLength;
 }
 
 std::size_t PathCharacters(const std::filesystem::path& path) {
@@ -141,6 +145,10 @@ std::u16string ListText(const ListLines& lines) {
   std::u16string text = lines.header ? *lines.header + u'\n' : std::u16string(kListHeaderLine);
   for (const ItemLine& line : lines.items) AppendItemLine(text, line);
   return text;
+}
+
+bool FitsListSize(std::u16string_view text) {
+  return text.size() * sizeof(char16_t) <= kMaxListBytes;
 }
 
 bool ValidPosition(const std::vector<ItemLine>& lines, int position) {
@@ -205,8 +213,7 @@ std::optional<ListContents> ListStore::ReadItems(std::u16string_view name) {
 
 bool ListStore::AppendItem(std::u16string_view name, const ListItem& item) {
   const std::optional<std::filesystem::path> path = ListPath(name);
-  if (!path || !FitsOneLine(item) ||
-      !AppendLine(*path, FormatItemLine({u"0", item.name, item.qty, item.catalog, item.price}))) {
+  if (!path || !FitsOneLine(item) || !AppendLine(*path, FormatItemLine(NewItemLine(item)))) {
     reporter_.Report(kSaveFailed);
     return false;
   }
@@ -230,7 +237,9 @@ std::optional<double> ListStore::Rewrite(std::u16string_view name, double subtot
   }
   double adjusted = subtotal;
   if (!change(lines.items, adjusted)) return std::nullopt;
-  if (ReplaceFileText(*path, ListText(lines)) != Replaced::Yes) {
+  const std::u16string text = ListText(lines);
+  // A list past the limit could never be opened again.
+  if (!FitsListSize(text) || ReplaceFileText(*path, text) != Replaced::Yes) {
     reporter_.Report(kUpdateFailed);
     return std::nullopt;
   }
@@ -274,9 +283,12 @@ std::optional<double> ListStore::RewriteUpdate(std::u16string_view name, int pos
     ItemLine& line = lines[position];
     // Without a name or a catalog the new words would slide into their places.
     if (line.name.empty() || line.catalog.empty()) return false;
+    const std::size_t oldLength = FormatItemLine(line).size();
     line.qty = FormatInteger(newQty);
     line.price = FormatFixed2(newPrice);
-    if (line.qty.size() > kMaxQuantityLength || line.price.size() > kMaxLinePriceLength) {
+    const std::size_t newLength = FormatItemLine(line).size();
+    if (line.qty.size() > kMaxQuantityLength || line.price.size() > kMaxLinePriceLength ||
+        (newLength > kMaxLineLength && newLength > oldLength)) {
       return false;
     }
     adjusted = (newPrice + adjusted) - oldPrice;

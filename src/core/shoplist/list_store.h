@@ -5,7 +5,9 @@
 
 // The shopping lists: one UTF-16LE file NAME.csv per list in the application
 // folder, a header line holding the byte-order mark, then one line per item.
-// A first line of fewer than five words is a header too, kept as it is.
+// A first line without an item's shape is the list's title, kept as it is.
+// Words of a name or catalog are kept apart by no-break spaces in the file and
+// by plain spaces everywhere else.
 // Nothing is kept between calls; every call opens and closes its files, and a
 // change reported as made is on the disk.
 
@@ -24,6 +26,7 @@ namespace tallyfox {
 // and stays within what list files have always held.
 inline constexpr std::size_t kMaxItemNameLength = 31;
 inline constexpr std::size_t kMaxQuantityLength = 3;
+inline constexpr std::size_t kMaxCatalogLength = 15;
 inline constexpr std::size_t kMaxLinePriceLength = 15;
 
 struct ListItem {
@@ -51,16 +54,17 @@ class ListStore {
   bool DeleteList(std::u16string_view name);
   std::optional<ListContents> ReadItems(std::u16string_view name);
   // Written unticked; refused, with a message, when a field is empty, holds
-  // white space or is longer than its limit. On any failure the file keeps
+  // white space (bar single spaces between the words of a name or catalog),
+  // is longer than its limit, or the line would be. On any failure the file keeps
   // the length it had.
   bool AppendItem(std::u16string_view name, const ListItem& item);
 
   // Rewrites; each takes the caller's subtotal and gives it as the change
   // leaves it, or nothing when the list was not changed. The list file
   // is replaced in one step by a complete new file, or left as it was with
-  // "Failed to update shopping list file" (a list that is a link or read-only
-  // is left as it is). Refuses, with the message, a file where a tick's place
-  // holds a longer word; a position or item it cannot change, without one.
+  // "Failed to update shopping list file" (a list that is a link or read-only,
+  // or would pass the size limit, is left as it is). Refuses, with the message, a file where a
+  // tick's place holds a longer word; a position or item it cannot change, without one.
   std::optional<double> RewriteChecks(std::u16string_view name,
                                       const std::vector<int>& tickedPositions,
                                       double subtotal);  // 1-based, ascending

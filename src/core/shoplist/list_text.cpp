@@ -3,9 +3,11 @@
 
 #include "core/shoplist/list_text.h"
 
+#include <algorithm>
 #include <variant>
 
 #include "core/common/numbers.h"
+#include "core/common/text.h"
 #include "core/tax/tax_rates.h"
 
 namespace tallyfox {
@@ -13,6 +15,10 @@ namespace {
 
 std::vector<std::u16string> SheetRow(const ListItem& item) {
   return {item.checked ? u"\u2611" : u"\u2610", item.qty, item.name, item.catalog, item.price};
+}
+
+void ReplaceControlCharacters(std::u16string& text) {
+  std::ranges::replace_if(text, IsControlCharacter, kReplacementCharacter);
 }
 
 }  // namespace
@@ -38,6 +44,15 @@ std::u16string ListSheetText(const ListSheet& sheet) {
   }
   for (const std::u16string& line : sheet.totals) text += line + u"\n";
   return text;
+}
+
+std::u16string TerminalSheetText(const ListSheet& sheet) {
+  ListSheet safe = sheet;
+  ReplaceControlCharacters(safe.title);
+  for (std::vector<std::u16string>& row : safe.rows) {
+    for (std::u16string& field : row) ReplaceControlCharacters(field);
+  }
+  return ListSheetText(safe);
 }
 
 std::optional<double> StoredGeneralRate(const TaxSetting& setting) {

@@ -35,6 +35,9 @@ ListSheet MakeListSheet(std::u16string_view name, const ListContents& contents,
 
 // The sheet as a person would write it, one line each, ending in a newline.
 std::u16string ListSheetText(const ListSheet& sheet);
+// The same for a terminal: control characters and NUL in the list's texts,
+// which a terminal would obey or a reader stop at, come out as U+FFFD.
+std::u16string TerminalSheetText(const ListSheet& sheet);
 
 // The general rate of the stored setting (the custom rate for "S."), or
 // nothing when no state is chosen: what a list is taxed at outside its window.

@@ -71,12 +71,12 @@ TEST_F(ListStoreTest, ReadsAppendsAndRewritesOddFilesWithoutLoss) {
   double subtotal = 5;
   ASSERT_TRUE(store_.RewriteChecks(u"list", {1, 5}, subtotal));
   EXPECT_EQ(ReadBytes(Csv("list")),
-            Utf16Le(u"\uFEFF\n1  milk  2  food  2.00\n0  ice cream  2  food  1.25\n0  " + huge +
-                    u"\n0  jam  1  food  3.5\n1" + soap.substr(1)));
+            Utf16Le(u"\uFEFF\n1  milk  2  food  2.00\n0  ice\u00A0cream  2  food  1.25\n0  " +
+                    huge + u"\n0  jam  1  food  3.5\n1" + soap.substr(1)));
   // Nothing that the file cannot hold, or a rewrite could not place.
   WriteBytes(Csv("list"), "");
   EXPECT_TRUE(store_.AppendItem(u"list", {false, u"soap", u"2", u"home", u"6.50"}));
-  EXPECT_FALSE(store_.AppendItem(u"list", {false, u"ice cream", u"2", u"food", u"6.50"}));
+  EXPECT_FALSE(store_.AppendItem(u"list", {false, u"ice  cream", u"2", u"food", u"6.50"}));
   EXPECT_FALSE(store_.AppendItem(u"list", {false, u"milk", u"", u"food", u"6.\n50"}));
   EXPECT_FALSE(store_.AppendItem(u"list", {false, std::u16string(32, u'n'), u"1", u"x", u"1"}));
   EXPECT_FALSE(store_.AppendItem(u"list", {false, u"tea", u"1000", u"x", u"1"}));
@@ -92,6 +92,82 @@ TEST_F(ListStoreTest, ReadsAppendsAndRewritesOddFilesWithoutLoss) {
                    u"Failed to update shopping list file"}));
   EXPECT_EQ(ReadBytes(Csv("word")), Utf16Le(u"\uFEFF\n10  milk  2  food  2.00\n0  tea\n"));
   EXPECT_EQ(ReadBytes(Csv("list")), kEmptyList + Utf16Le(soap));
+}
+
+// The format's own reader: words between runs of spaces and tabs, one line each.
+std::vector<std::vector<std::u16string_view>> FieldsOfLines(std::u16string_view text) {
+  std::vector<std::vector<std::u16string_view>> lines;
+  for (std::size_t start = 0, end; (end = text.find(u'\n', start)) != text.npos; start = end + 1) {
+    lines.push_back(SplitWords(text.substr(start, end + 1 - start)));
+  }
+  return lines;
+}
+
+TEST_F(ListStoreTest, WordsOfANameOrCatalogKeepTheirLineAtFiveFields) {
+  ASSERT_TRUE(store_.CreateList(u"list"));
+  ASSERT_TRUE(store_.AppendItem(u"list", {false, u"olive oil", u"2", u"cold drinks", u"7.00"}));
+  const std::u16string olive = u"0  olive\u00A0oil  2  cold\u00A0drinks  7.00\n";
+  EXPECT_EQ(ReadBytes(Csv("list")), kEmptyList + Utf16Le(olive));
+  EXPECT_EQ(FieldsOfLines(olive)[0].size(), 5u);
+  const ListItem read = store_.ReadItems(u"list").value().items.at(0);
+  EXPECT_EQ(read.name + u"/" + read.catalog, u"olive oil/cold drinks");
+  for (const std::u16string& name : Texts{u" tea", u"tea ", u"green  tea", u"green\ttea"}) {
+    EXPECT_FALSE(store_.AppendItem(u"list", {false, name, u"1", u"food", u"1.00"}));
+    EXPECT_FALSE(store_.AppendItem(u"list", {false, u"tea", u"1", name, u"1.00"}));
+  }
+  EXPECT_EQ(ReadBytes(Csv("list")), kEmptyList + Utf16Le(olive));
+}
+
+// The longest fields two spaces apart make 74 characters; a single-spaced line
+// of another program's is not lengthened past the limit by a rewrite either.
+TEST_F(ListStoreTest, NoLineWrittenPassesSeventyOneCharacters) {
+  const std::u16string name(31, u'n'), catalog(15, u'c'), price = u"999999999999.99";
+  WriteBytes(Csv("list"), Utf16Le(u"\uFEFF\n0 " + name + u" 1 " + catalog + u" " + price + u"\n"));
+  ASSERT_TRUE(store_.AppendItem(u"list", {false, name, u"999", catalog, price}));
+  EXPECT_FALSE(store_.AppendItem(u"list", {false, u"tea", u"1", catalog + u"c", u"1.00"}));
+  ASSERT_TRUE(store_.RewriteChecks(u"list", {1, 2}, 0));
+  ASSERT_TRUE(store_.RewriteUpdate(u"list", 0, 999, 1e11, 0, 0));
+  const std::string bytes = ReadBytes(Csv("list"));
+  const std::u16string text(reinterpret_cast<const char16_t*>(bytes.data()), bytes.size() / 2);
+  for (std::size_t start = 0, end; (end = text.find(u'\n', start)) != text.npos; start = end + 1) {
+    EXPECT_LE(end + 1 - start, 71u) << "line at " << start;
+  }
+  const auto lines = FieldsOfLines(text);
+  EXPECT_TRUE(lines.size() == 3 && lines[1].size() == 5 && lines[2].size() == 5);
+  EXPECT_EQ(lines[1][4], u"100000000000.00");
+}
+
+// A first line that is not an item's shape is the list's title, whatever it
+// holds; a blank one, or the mark and a CR, comes back as the mark alone.
+TEST_F(ListStoreTest, ATitleLineStaysTheTitleThroughEveryChange) {
+  const std::u16string items = u"0  milk  2  food  2.00\n0  tea  1  food  3.50\n";
+  for (const std::u16string& title :
+       Texts{u"Weekly shop for the family", u"1 x 2 food", u"0 milk two food 2.00", u"2 a 1 b 1"}) {
+    WriteBytes(Csv("list"), Utf16Le(title + u"\n" + items));
+    EXPECT_EQ(store_.ReadItems(u"list").value().items.size(), 2u) << ToUtf8(title);
+    ASSERT_TRUE(store_.RewriteChecks(u"list", {2}, 0));
+    ASSERT_TRUE(store_.RewriteDelete(u"list", 0, 0));
+    EXPECT_EQ(ReadBytes(Csv("list")), Utf16Le(title + u"\n1  tea  1  food  3.50\n"));
+  }
+  for (const std::u16string& blank : Texts{u"", u"\uFEFF\r", u" \t"}) {
+    WriteBytes(Csv("list"), Utf16Le(blank + u"\n" + items));
+    ASSERT_TRUE(store_.RewriteDelete(u"list", 0, 0));
+    EXPECT_EQ(ReadBytes(Csv("list")), kEmptyList + Utf16Le(items.substr(23)));
+  }
+  WriteBytes(Csv("list"), Utf16Le(u"1 milk 2 food 2.00\n"));  // no header: an item
+  EXPECT_EQ(store_.ReadItems(u"list").value().items.size(), 1u);
+}
+
+// A list past the limit could never be read again.
+TEST_F(ListStoreTest, ARewritePastTheSizeLimitIsRefusedAndChangesNothing) {
+  const std::u16string line = u"0  tea  1  food  1.00\n";
+  const std::u16string title(16 * 1024 * 1024 / 2 - line.size() - 1, u't');
+  WriteBytes(Csv("list"), Utf16Le(title + u"\n" + line));
+  const std::string before = ReadBytes(Csv("list"));
+  EXPECT_FALSE(store_.RewriteUpdate(u"list", 0, 1, 10, 1, 1));
+  EXPECT_EQ(reporter_.messages, Texts{u"Failed to update shopping list file"});
+  EXPECT_TRUE(ReadBytes(Csv("list")) == before);
+  EXPECT_TRUE(store_.RewriteUpdate(u"list", 0, 1, 2, 1, 1));
 }
 
 // Random appends and rewrites: the file holds the model's lines, the subtotal its prices.
