@@ -106,7 +106,7 @@ int ExportList(const CommandLine& line) {
       tallyfox::ListStore(folder, reporter).ReadItems(*line.listToExport);
   if (!contents) return 1;
   const tallyfox::ListSheet sheet =
-      tallyfox::MakeListSheet(*line.listToExport, *contents, tallyfox::StoredGeneralRate(setting));
+      tallyfox::MakeListSheet(*line.listToExport, *contents, tallyfox::StoredListRates(setting));
   std::fputs(tallyfox::ToUtf8(tallyfox::ListSheetText(sheet)).c_str(), stdout);
   return 0;
 }

@@ -42,7 +42,7 @@ constexpr std::array<ItemTemplate, 10> ShoppingListItems(const ShoppingListLayou
            at.totalsAlign),
       WithTaxBox(at.withTax),
       StateButton(at.stateButton),
-      // Never shown: the list's tax always uses the general rate.
+      // Never shown: an item is taxed as food by its catalog.
       FoodBox(at.food, kHidden),
   };
 }

@@ -65,7 +65,7 @@ std::optional<ListSheet> CDialogTab4::SelectedSheet() {
   const std::optional<ListContents> contents =
       ListStore(values_.appFolder, reporter).ReadItems(name);
   if (!contents) return std::nullopt;
-  return MakeListSheet(name, *contents, StoredGeneralRate(values_.taxSetting));
+  return MakeListSheet(name, *contents, StoredListRates(values_.taxSetting));
 }
 
 void CDialogTab4::EnableListButtons(bool enable) {

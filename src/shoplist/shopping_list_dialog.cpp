@@ -5,12 +5,10 @@
 
 #include <cmath>
 #include <optional>
-#include <variant>
 
 #include "core/common/numbers.h"
 #include "core/common/text.h"
 #include "core/tax/tax_explained.h"
-#include "core/tax/tax_rates.h"
 #include "platform/modal.h"
 #include "platform/striped_rows.h"
 #include "res/tax_control_ids.h"
@@ -92,29 +90,36 @@ void CDlgShopList::LoadItems() {
   ShowTotals();
 }
 
+std::optional<ListRates> CDlgShopList::ShownRates() const {
+  return ListRatesInForce(CheckBoxItem(kIdcWithTax).IsChecked(), taxControls_.ShownStateCode(),
+                          values_.taxSetting.customRateText);
+}
+
 // With no state chosen there is no rate: "With tax" is cleared and the tax
 // is 0, so no tax from an earlier state stays on show.
-double CDlgShopList::RateInForce() {
-  const TaxRate rate = taxControls_.Rate();
-  if (const double* value = std::get_if<double>(&rate)) return *value;
+ListRates CDlgShopList::RatesInForce() {
+  if (const std::optional<ListRates> rates = ShownRates()) return *rates;
   CheckBoxItem(kIdcWithTax).SetChecked(false);
-  return 0;
+  return {};
 }
 
 void CDlgShopList::ShowTotals() {
-  const double rate = RateInForce();
-  const double tax = rate * subtotal_;
-  SetItemText(kIdcShoppingListTax, TaxLine(tax));
-  SetItemText(kIdcShoppingListTotal, TotalLine(tax + subtotal_));
-  ExplainTotals(rate, tax);
+  const ListRates rates = RatesInForce();
+  const std::vector<ListItem> items = RowItems();
+  const ListTax tax = ListTaxOf(items, subtotal_, rates);
+  SetItemText(kIdcShoppingListTax, TaxLine(tax.tax));
+  SetItemText(kIdcShoppingListTotal, TotalLine(tax.tax + subtotal_));
+  ExplainTotals(tax, rates);
 }
 
-void CDlgShopList::ExplainTotals(double rate, double tax) {
-  const std::u16string taxText = FormatAmount(tax);
+void CDlgShopList::ExplainTotals(const ListTax& tax, const ListRates& rates) {
+  const std::u16string taxText = FormatAmount(tax.tax);
   StaticItem(kIdcShoppingListTax)
-      .SetToolTip(SubtotalTaxExplained(taxText, subtotal_, rate, taxControls_.RateSource()));
+      .SetToolTip(ListTaxExplained(taxText, tax, rates, CheckBoxItem(kIdcWithTax).IsChecked(),
+                                   taxControls_.ShownStateCode()));
   StaticItem(kIdcShoppingListTotal)
-      .SetToolTip(TotalExplained(FormatAmount(tax + subtotal_), FormatAmount(subtotal_), taxText));
+      .SetToolTip(
+          TotalExplained(FormatAmount(tax.tax + subtotal_), FormatAmount(subtotal_), taxText));
 }
 
 void CDlgShopList::SetUpExportMenu() {
@@ -125,11 +130,8 @@ void CDlgShopList::SetUpExportMenu() {
 // The list as the window shows it, ticks not yet saved included; the tax is
 // 0.00 while "With tax" is clear, as shown.
 ListSheet CDlgShopList::ShownSheet() const {
-  ListContents contents{{}, subtotal_};
-  for (int row = 0; row < Table().ItemCount(); ++row) contents.items.push_back(RowItem(row));
-  const TaxRate rate = taxControls_.Rate();
-  const double* value = std::get_if<double>(&rate);
-  return MakeListSheet(state_.currentListName, contents, value != nullptr ? *value : 0);
+  return MakeListSheet(state_.currentListName, ListContents{RowItems(), subtotal_},
+                       ShownRates().value_or(ListRates{}));
 }
 
 bool CDlgShopList::HasItemNamed(std::u16string_view name) const {
@@ -159,6 +161,13 @@ ListItem CDlgShopList::RowItem(int row) const {
   const ListView& table = Table();
   return ListItem{table.IsTicked(row), table.ItemText(row, 0), table.ItemText(row, 1),
                   table.ItemText(row, 2), table.ItemText(row, 3)};
+}
+
+std::vector<ListItem> CDlgShopList::RowItems() const {
+  std::vector<ListItem> items;
+  items.reserve(Table().ItemCount());
+  for (int row = 0; row < Table().ItemCount(); ++row) items.push_back(RowItem(row));
+  return items;
 }
 
 std::vector<int> CDlgShopList::TickedPositions() const {

@@ -7,6 +7,7 @@
 // total. Items are added, changed and deleted in the file at once; ticks are
 // saved together when something opens above the dialog or it closes.
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -52,13 +53,15 @@ class CDlgShopList : public Dialog, public ItemEditOwner {
   void SetUpTable();
   void SetUpExportMenu();
   ListSheet ShownSheet() const;
-  void ExplainTotals(double rate, double tax);
+  std::optional<ListRates> ShownRates() const;
+  ListRates RatesInForce();
+  void ExplainTotals(const ListTax& tax, const ListRates& rates);
   void AppendRow(const ListItem& item);
   void ShowTotals();
   void LoadItems();
-  double RateInForce();
   void SetRowTexts(int row, const ListItem& item);
   ListItem RowItem(int row) const;
+  std::vector<ListItem> RowItems() const;
   std::vector<int> TickedPositions() const;
   void SaveTicks();
   void EnableRowButtons(bool enable);

@@ -62,21 +62,23 @@ std::string PrintedText(const std::filesystem::path& pdf) {
 // Copied and printed as the window shows it (a tick not yet saved, the tax);
 // the page's menu taxes a list at the stored state.
 TEST_F(ShoppingListTest, CopyAndPrintGiveTheListAsShownAndTheTotalsSayHow) {
-  StoreList(u"list", u"\uFEFF\n0  milk  2  food  2.00\n0  tea  1  food  3.50\n");
+  StoreList(u"list", u"\uFEFF\n0  milk  1  food  8.00\n0  soap  1  home  2.25\n");
+  // California taxes food at 0: 2.25 × 7.25 % = 0.163125.
   const std::string copied =
-      "list\n☐ 2 milk (food) 2.00\n☑ 1 tea (food) 3.50\nTax:  0.40\nTotal:  5.90\n";
+      "list\n☐ 1 milk (food) 8.00\n☑ 1 soap (home) 2.25\nTax:  0.16\nTotal:  10.41\n";
   const std::filesystem::path pdf = folder_.path() / "printed.pdf";
   OpenList(u"list", [&](Dialog& list) {
     ToggleTick(list, kIdcShoppingListTable, 1);
     Click(list, kIdcWithTax);
-    EXPECT_EQ(ToUtf8(list.Item(kIdcShoppingListTax).ToolTip()), "Tax 0.40 = 5.50 × 7.25 % (CA)");
+    EXPECT_EQ(ToUtf8(list.Item(kIdcShoppingListTax).ToolTip()),
+              "Tax 0.16 = 8.00 × 0 % (CA food rate) + 2.25 × 7.25 % (CA)");
     QTest::keyClick(WidgetOf(list.Item(kIdcShoppingListTable)), Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(Clipboard(), copied);
     ScopedPrintToPdf printer(pdf);
     ChooseFromMenu(list, kIdcShoppingListTable, QStringLiteral("Print…"));
   });
   const std::string printed = PrintedText(pdf);
-  for (const char* shown : {"list", "milk", "tea", "Tax:", "0.40", "Total:", "5.90"}) {
+  for (const char* shown : {"list", "milk", "soap", "Tax:", "0.16", "Total:", "10.41"}) {
     EXPECT_NE(printed.find(shown), std::string::npos) << shown << " not in " << printed;
   }
   QGuiApplication::clipboard()->clear();
@@ -145,8 +147,8 @@ TEST_F(ShoppingListTest, ItemsAreWrittenThroughAtOnceAndFailedWritesChangeNothin
     script_.ExpectMessage(u"Failed to update shopping list file");
     Click(list, kIdcShoppingListDelete);
     EXPECT_EQ(Row(list, 1) + " / " + Row(list, 2), "soap 1 home 2.25 / cap 1 apparel 9.99");
-    Click(list, kIdcWithTax);  // 27.91 at California's 7.25 % is 2.023475 in tax
-    EXPECT_EQ(Totals(list), "Tax:  2.02 / Total:  29.93");
+    Click(list, kIdcWithTax);  // 16.74 of 27.91 is not food: 1.21365 at California's 7.25 %
+    EXPECT_EQ(Totals(list), "Tax:  1.21 / Total:  29.12");
   });
   EXPECT_EQ(StoredList(u"list"),
             Utf16Le(u"\uFEFF\n1  milk  3  food  10.50\n0  soap  1  home  2.25\n0  cap  1  apparel  "
@@ -241,7 +243,7 @@ TEST_F(ShoppingListTest, EveryTickIsSavedWhenAWindowOpensAboveOrTheListCloses) {
       for (int i = 0; i < 150; ++i) {
         const bool ticked = random() % 2 != 0, toggle = random() % 3 == 0;
         if (toggle) toggled.push_back(i);
-        const std::u16string rest = u"  item" + FromUtf8(std::to_string(i)) + u"  1  food  1.00\n";
+        const std::u16string rest = u"  item" + FromUtf8(std::to_string(i)) + u"  1  home  1.00\n";
         stored += (ticked ? u"1" : u"0") + rest;
         expected += (ticked != toggle ? u"1" : u"0") + rest;
       }

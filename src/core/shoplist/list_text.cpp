@@ -3,10 +3,7 @@
 
 #include "core/shoplist/list_text.h"
 
-#include <variant>
-
 #include "core/common/numbers.h"
-#include "core/tax/tax_rates.h"
 
 namespace tallyfox {
 namespace {
@@ -21,11 +18,11 @@ std::u16string TaxLine(double tax) { return u"Tax:  " + FormatAmount(tax); }
 std::u16string TotalLine(double total) { return u"Total:  " + FormatAmount(total); }
 
 ListSheet MakeListSheet(std::u16string_view name, const ListContents& contents,
-                        std::optional<double> taxRate) {
+                        const std::optional<ListRates>& rates) {
   ListSheet sheet{std::u16string(name), {u"", u"Qty", u"Name", u"Catalog", u"Price"}, {}, {}};
   for (const ListItem& item : contents.items) sheet.rows.push_back(SheetRow(item));
-  const double tax = taxRate.value_or(0) * contents.subtotal;
-  if (taxRate) sheet.totals.push_back(TaxLine(tax));
+  const double tax = ListTaxOf(contents.items, contents.subtotal, rates.value_or(ListRates{})).tax;
+  if (rates) sheet.totals.push_back(TaxLine(tax));
   sheet.totals.push_back(TotalLine(tax + contents.subtotal));
   return sheet;
 }
@@ -38,12 +35,6 @@ std::u16string ListSheetText(const ListSheet& sheet) {
   }
   for (const std::u16string& line : sheet.totals) text += line + u"\n";
   return text;
-}
-
-std::optional<double> StoredGeneralRate(const TaxSetting& setting) {
-  const TaxRate rate = LookupTaxRate(setting.stateCode, false, setting.customRateText);
-  if (const double* value = std::get_if<double>(&rate)) return *value;
-  return std::nullopt;
 }
 
 }  // namespace tallyfox
