@@ -390,22 +390,24 @@ void ListView::SelectRow(int row) {
   view->selectionModel()->select(index, QItemSelectionModel::Select | QItemSelectionModel::Rows);
 }
 
-Rgb ListView::RowBackground(int row) const {
+Notification ListView::RowDrawing(int row) const {
   Notification whole;
   whole.code = Notify::CustomDraw;
   whole.drawStage = kDrawPrePaint;
   Send(whole);
-  Rgb background;
+  Notification item;
   if ((whole.result & kDrawNotifyItemDraw) != 0) {
-    Notification item;
     item.code = Notify::CustomDraw;
     item.drawStage = kDrawItemPrePaint;
     item.item = row;
     Send(item);
-    background = item.textBackground;
   }
-  return background;
+  return item;
 }
+
+Rgb ListView::RowBackground(int row) const { return RowDrawing(row).textBackground; }
+
+bool ListView::IsRowCrossedOut(int row) const { return RowDrawing(row).crossedOut; }
 
 void TabControl::InsertItem(int index, std::u16string_view text) {
   QTabBar* bar = As<TabControlWidget>(widget())->tabBar();

@@ -173,6 +173,13 @@ void TabControlWidget::resizeEvent(QResizeEvent* event) {
 
 namespace {
 
+// Struck through in the palette's dimmed text colour, which a dark scheme
+// keeps readable on its own background.
+void CrossOut(QStyleOptionViewItem& look) {
+  look.font.setStrikeOut(true);
+  look.palette.setColor(QPalette::Text, look.palette.color(QPalette::PlaceholderText));
+}
+
 // Paints each row on the background its owner chose.
 class RowBackgroundDelegate : public QStyledItemDelegate {
  public:
@@ -184,7 +191,9 @@ class RowBackgroundDelegate : public QStyledItemDelegate {
       const Rgb color = view_->rowBackground(index.row());
       painter->fillRect(option.rect, QColor(color.red, color.green, color.blue));
     }
-    QStyledItemDelegate::paint(painter, option, index);
+    QStyleOptionViewItem look(option);
+    if (view_->rowCrossedOut && view_->rowCrossedOut(index.row())) CrossOut(look);
+    QStyledItemDelegate::paint(painter, look, index);
   }
 
  private:
@@ -318,7 +327,8 @@ bool ListViewModel::IsTicked(int row) const { return rows_[row].tick == Qt::Chec
 void ListViewModel::SetTick(int row, Qt::CheckState state) {
   if (rows_[row].tick == state) return;
   rows_[row].tick = static_cast<std::uint8_t>(state);
-  emit dataChanged(index(row, 0), index(row, 0), {Qt::CheckStateRole});
+  // The whole row: its owner may draw a ticked row otherwise.
+  emit dataChanged(index(row, 0), index(row, columnCount() - 1), {Qt::CheckStateRole});
 }
 
 void ListViewModel::SetReportedState(int row, std::uint32_t state) {
@@ -521,6 +531,7 @@ void Notify(const Control& control, tallyfox::Notify code) {
 void ConnectListView(ListView& control) {
   auto* view = static_cast<ListViewWidget*>(WidgetOf(control));
   view->rowBackground = [&control](int row) { return control.RowBackground(row); };
+  view->rowCrossedOut = [&control](int row) { return control.IsRowCrossedOut(row); };
   QObject::connect(&view->Items(), &QAbstractItemModel::dataChanged, view,
                    [&control, view](const QModelIndex& first, const QModelIndex& last) {
                      if (view->signalsBlocked()) return;

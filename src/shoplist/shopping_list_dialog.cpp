@@ -85,7 +85,9 @@ void CDlgShopList::LoadItems() {
     MessageBox(this, u"Failed to load list file.");
     return;
   }
+  fillingTable_ = true;
   for (const ListItem& item : contents->items) AppendRow(item);
+  fillingTable_ = false;
   subtotal_ = contents->subtotal;
   ShowTotals();
 }
@@ -109,6 +111,7 @@ void CDlgShopList::ShowTotals() {
   const ListTax tax = ListTaxOf(items, subtotal_, rates);
   SetItemText(kIdcShoppingListTax, TaxLine(tax.tax));
   SetItemText(kIdcShoppingListTotal, TotalLine(tax.tax + subtotal_));
+  SetItemText(kIdcShoppingListLeft, LeftLine(LeftToBuy(items, rates)));
   ExplainTotals(tax, rates);
 }
 
@@ -184,12 +187,21 @@ void CDlgShopList::EnableRowButtons(bool enable) {
 }
 
 void CDlgShopList::OnRowChanged(Notification& notification) {
-  if (TickToggled(notification)) ticksChanged_ = true;
+  if (TickToggled(notification)) {
+    ticksChanged_ = true;
+    if (!fillingTable_) ShowTotals();  // "Left:" follows the ticks
+  }
   EnableRowButtons(!viewOnly_ && notification.newState != 0);
   notification.result = 0;
 }
 
-void CDlgShopList::OnDrawRows(Notification& notification) { DrawStripedRows(notification); }
+// A ticked row is struck through: it is in the basket.
+void CDlgShopList::OnDrawRows(Notification& notification) {
+  DrawStripedRows(notification);
+  if (notification.drawStage == kDrawItemPrePaint) {
+    notification.crossedOut = Table().IsTicked(notification.item);
+  }
+}
 
 void CDlgShopList::OnAdd() {
   itemEdit_.SetMode(CDlgItemEdit::Mode::NewItem);

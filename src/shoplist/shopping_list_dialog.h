@@ -77,6 +77,7 @@ class CDlgShopList : public Dialog, public ItemEditOwner {
   bool viewOnly_ = false;
   double subtotal_ = 0;
   bool ticksChanged_ = false;
+  bool fillingTable_ = false;  // the rows shown as read, no ticks of the user's
 };
 
 class CDlgShopListL : public CDlgShopList {

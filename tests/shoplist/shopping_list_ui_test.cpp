@@ -89,6 +89,23 @@ TEST_F(ShoppingListTest, CopyAndPrintGiveTheListAsShownAndTheTotalsSayHow) {
   EXPECT_EQ(Clipboard(), copied);
 }
 
+TEST_F(ShoppingListTest, TickedRowsAreStruckThroughAndLeftSaysWhatTheRestComesTo) {
+  StoreList(u"list",
+            u"\uFEFF\n1  milk  1  food  8.00\n0  soap  1  home  2.25\n0  tea  1  food  1.50\n");
+  OpenList(u"list", [&](Dialog& list) {
+    const ListView& table = list.ListViewItem(kIdcShoppingListTable);
+    EXPECT_TRUE(table.IsRowCrossedOut(0));
+    EXPECT_FALSE(table.IsRowCrossedOut(1));
+    EXPECT_EQ(Shown(list, kIdcShoppingListLeft), "Left: 3.75");
+    Click(list, kIdcWithTax);  // soap 2.413125 with California's tax, tea untaxed
+    EXPECT_EQ(Shown(list, kIdcShoppingListLeft), "Left: 3.91");
+    ToggleTick(list, kIdcShoppingListTable, 1);
+    EXPECT_TRUE(table.IsRowCrossedOut(1));
+    EXPECT_EQ(Shown(list, kIdcShoppingListLeft) + " " + Row(list, 1),
+              "Left: 1.50 soap 1 home 2.25");
+  });
+}
+
 TEST_F(ShoppingListTest, ItemsAreWrittenThroughAtOnceAndFailedWritesChangeNothing) {
   StoreList(u"list", u"\uFEFF\n1" + kFourItems.substr(3));
   OpenList(u"list", [&](Dialog& list) {

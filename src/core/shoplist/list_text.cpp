@@ -16,6 +16,7 @@ std::vector<std::u16string> SheetRow(const ListItem& item) {
 
 std::u16string TaxLine(double tax) { return u"Tax:  " + FormatAmount(tax); }
 std::u16string TotalLine(double total) { return u"Total:  " + FormatAmount(total); }
+std::u16string LeftLine(double left) { return u"Left: " + FormatAmount(left); }
 
 ListSheet MakeListSheet(std::u16string_view name, const ListContents& contents,
                         const std::optional<ListRates>& rates) {

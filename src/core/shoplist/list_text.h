@@ -27,6 +27,8 @@ struct ListSheet {
 // "too large" for an amount past a double's range.
 std::u16string TaxLine(double tax);
 std::u16string TotalLine(double total);
+// "Left: 12.40": what the unticked items come to with their tax.
+std::u16string LeftLine(double left);
 
 // `rates` are the rates the Shopping List applies (0 without tax); nothing
 // when no state is chosen, and then there is no tax line.
