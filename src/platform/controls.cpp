@@ -343,11 +343,16 @@ std::u16string ListView::ItemText(int row, int column) const {
 
 int ListView::ItemCount() const { return View(widget())->Items().Rows(); }
 
+// The view would select the next row in its place, which a second delete
+// would then take although the user never chose it.
 void ListView::DeleteItem(int row) {
   auto* view = View(widget());
   if (!HasRow(view, row)) return;
-  const QSignalBlocker quiet(view);
-  view->Items().RemoveRow(row);
+  {
+    const QSignalBlocker quiet(view);
+    view->Items().RemoveRow(row);
+  }
+  view->selectionModel()->clearSelection();
 }
 
 void ListView::DeleteAllItems() {

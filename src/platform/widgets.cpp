@@ -397,6 +397,20 @@ ListViewWidget::ListViewWidget(QWidget* parent)
   header()->setSectionHidden(0, true);  // a tree always has a column; none is shown yet
 }
 
+// Space ticks the current row whichever of its cells has the focus; the
+// view itself ticks only from the first column.
+void ListViewWidget::keyPressEvent(QKeyEvent* event) {
+  const QModelIndex current = currentIndex();
+  if (tickBoxes_ && current.isValid() && event->key() == Qt::Key_Space &&
+      event->modifiers() == Qt::NoModifier) {
+    const int row = current.row();
+    items_->setData(items_->index(row, 0), items_->IsTicked(row) ? Qt::Unchecked : Qt::Checked,
+                    Qt::CheckStateRole);
+    return;
+  }
+  QTreeView::keyPressEvent(event);
+}
+
 namespace {
 
 Qt::Alignment EditAlignment(std::uint32_t style) {

@@ -149,6 +149,9 @@ class ListViewWidget : public QTreeView {
   std::function<Rgb(int row)> rowBackground;
   std::function<bool(int row)> rowCrossedOut;
 
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   ListViewModel* items_;
   bool tickBoxes_ = false;

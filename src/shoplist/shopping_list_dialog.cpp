@@ -3,6 +3,7 @@
 
 #include "shoplist/shopping_list_dialog.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -59,6 +60,7 @@ bool CDlgShopList::OnInitDialog() {
   Dialog::OnInitDialog();
   ticksChanged_ = false;
   subtotal_ = 0;
+  deleted_.clear();
   taxControls_.ShowStateCode();
   SetItemText(kIdcShoppingListTitle, state_.currentListName);
   SetUpTable();
@@ -85,9 +87,9 @@ void CDlgShopList::LoadItems() {
     MessageBox(this, u"Failed to load list file.");
     return;
   }
-  fillingTable_ = true;
+  ticksInBulk_ = true;
   for (const ListItem& item : contents->items) AppendRow(item);
-  fillingTable_ = false;
+  ticksInBulk_ = false;
   subtotal_ = contents->subtotal;
   ShowTotals();
 }
@@ -126,8 +128,9 @@ void CDlgShopList::ExplainTotals(const ListTax& tax, const ListRates& rates) {
 }
 
 void CDlgShopList::SetUpExportMenu() {
-  SetListExportMenu(
-      Table(), [this] { return std::optional<ListSheet>(ShownSheet()); }, true);
+  SetListExportMenu(Table(), [this] { return std::optional<ListSheet>(ShownSheet()); }, true,
+                    {{u"Untick All", [this] { OnUntickAll(); }, false, u"Ctrl+Shift+U"},
+                     {u"Undo Delete", [this] { OnUndoDelete(); }, false, u"Ctrl+Z"}});
 }
 
 // The list as the window shows it, ticks not yet saved included; the tax is
@@ -153,9 +156,11 @@ void CDlgShopList::SetRowTexts(int row, const ListItem& item) {
   }
 }
 
-void CDlgShopList::AppendRow(const ListItem& item) {
+void CDlgShopList::AppendRow(const ListItem& item) { InsertRow(Table().ItemCount(), item); }
+
+void CDlgShopList::InsertRow(int row, const ListItem& item) {
   ListView& table = Table();
-  const int row = table.InsertItem(table.ItemCount(), item.name);
+  row = table.InsertItem(row, item.name);
   SetRowTexts(row, item);
   table.SetTicked(row, item.checked);
 }
@@ -189,7 +194,7 @@ void CDlgShopList::EnableRowButtons(bool enable) {
 void CDlgShopList::OnRowChanged(Notification& notification) {
   if (TickToggled(notification)) {
     ticksChanged_ = true;
-    if (!fillingTable_) ShowTotals();  // "Left:" follows the ticks
+    if (!ticksInBulk_) ShowTotals();  // "Left:" follows the ticks
   }
   EnableRowButtons(!viewOnly_ && notification.newState != 0);
   notification.result = 0;
@@ -228,13 +233,46 @@ void CDlgShopList::OnDelete() {
   MessageBoxReporter reporter(this);
   ListStore store = Store(reporter);
   for (auto row = selected.rbegin(); row != selected.rend(); ++row) {
+    ListItem item = RowItem(*row);
     if (const std::optional<double> subtotal =
             store.RewriteDelete(state_.currentListName, *row, subtotal_)) {
       subtotal_ = *subtotal;
+      deleted_.push_back({*row, std::move(item)});
       Table().DeleteItem(*row);
       ShowTotals();
     }
   }
+  EnableRowButtons(false);
+}
+
+// The item goes back where it was, with the tick it had; an undo that cannot
+// be saved stays to be tried again.
+void CDlgShopList::OnUndoDelete() {
+  if (deleted_.empty()) return;
+  const DeletedItem& last = deleted_.back();
+  const int position = std::min(last.position, Table().ItemCount());
+  MessageBoxReporter reporter(this);
+  const std::optional<double> subtotal =
+      Store(reporter).RewriteInsert(state_.currentListName, position, last.item, subtotal_);
+  if (!subtotal) return;
+  subtotal_ = *subtotal;
+  const bool ticksPending = ticksChanged_;  // the file already holds this tick
+  ticksInBulk_ = true;
+  InsertRow(position, last.item);
+  ticksInBulk_ = false;
+  ticksChanged_ = ticksPending;
+  deleted_.pop_back();
+  ShowTotals();
+}
+
+// Every tick cleared in one rewrite, so that a list serves again next week.
+void CDlgShopList::OnUntickAll() {
+  ListView& table = Table();
+  ticksInBulk_ = true;
+  for (int row = 0; row < table.ItemCount(); ++row) table.SetTicked(row, false);
+  ticksInBulk_ = false;
+  SaveTicks();
+  ShowTotals();
   EnableRowButtons(false);
 }
 

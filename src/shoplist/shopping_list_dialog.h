@@ -49,6 +49,8 @@ class CDlgShopList : public Dialog, public ItemEditOwner {
   void OnWithTax();
   void OnRowChanged(Notification& notification);
   void OnDrawRows(Notification& notification);
+  void OnUntickAll();
+  void OnUndoDelete();
 
   void SetUpTable();
   void SetUpExportMenu();
@@ -57,6 +59,7 @@ class CDlgShopList : public Dialog, public ItemEditOwner {
   ListRates RatesInForce();
   void ExplainTotals(const ListTax& tax, const ListRates& rates);
   void AppendRow(const ListItem& item);
+  void InsertRow(int row, const ListItem& item);
   void ShowTotals();
   void LoadItems();
   void SetRowTexts(int row, const ListItem& item);
@@ -77,7 +80,13 @@ class CDlgShopList : public Dialog, public ItemEditOwner {
   bool viewOnly_ = false;
   double subtotal_ = 0;
   bool ticksChanged_ = false;
-  bool fillingTable_ = false;  // the rows shown as read, no ticks of the user's
+  // Ticks set by the window itself: the totals follow once, at the end.
+  bool ticksInBulk_ = false;
+  struct DeletedItem {
+    int position;
+    ListItem item;
+  };
+  std::vector<DeletedItem> deleted_;  // for Ctrl+Z, until the window closes
 };
 
 class CDlgShopListL : public CDlgShopList {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -103,6 +104,53 @@ TEST_F(ShoppingListTest, TickedRowsAreStruckThroughAndLeftSaysWhatTheRestComesTo
     EXPECT_TRUE(table.IsRowCrossedOut(1));
     EXPECT_EQ(Shown(list, kIdcShoppingListLeft) + " " + Row(list, 1),
               "Left: 1.50 soap 1 home 2.25");
+  });
+}
+
+void PressKeys(const Dialog& list, Qt::Key key, Qt::KeyboardModifiers modifiers) {
+  QTest::keyClick(WidgetOf(list.Item(kIdcShoppingListTable)), key, modifiers);
+}
+
+const std::u16string kTickedList =
+    u"\uFEFF\n1  milk  1  food  8.00\n0  soap  1  home  2.25\n1  tea  1  food  1.50\n";
+
+TEST_F(ShoppingListTest, UntickAllClearsEveryTickInTheFileAtOnce) {
+  StoreList(u"list", kTickedList);
+  const std::string unticked =
+      Utf16Le(u"\uFEFF\n0  milk  1  food  8.00\n0  soap  1  home  2.25\n0  tea  1  food  1.50\n");
+  OpenList(u"list", [&](Dialog& list) {
+    PressKeys(list, Qt::Key_U, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(StoredList(u"list"), unticked);
+    EXPECT_EQ(Shown(list, kIdcShoppingListLeft), "Left: 11.75");
+    ToggleTick(list, kIdcShoppingListTable, 2);
+    ChooseFromMenu(list, kIdcShoppingListTable, QStringLiteral("Untick All"));
+    EXPECT_FALSE(list.ListViewItem(kIdcShoppingListTable).IsTicked(2));
+    EXPECT_EQ(StoredList(u"list"), unticked);
+  });
+}
+
+// A second "Del" must not take a row the user never chose.
+TEST_F(ShoppingListTest, ADeleteLeavesNoRowSelectedAndCtrlZPutsTheItemBackTickAndAll) {
+  StoreList(u"list", kTickedList);
+  OpenList(u"list", [&](Dialog& list) {
+    SelectRow(list, kIdcShoppingListTable, 0);
+    script_.ExpectMessage(kAskDelete, MessageResult::Yes);
+    Click(list, kIdcShoppingListDelete);
+    EXPECT_TRUE(list.ListViewItem(kIdcShoppingListTable).SelectedRows().empty());
+    PressKeys(list, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Row(list, 0) + " / " + Totals(list), "milk 1 food 8.00 / Tax:  0.00 / Total:  11.75");
+    EXPECT_TRUE(list.ListViewItem(kIdcShoppingListTable).IsTicked(0));
+    EXPECT_EQ(StoredList(u"list"), Utf16Le(kTickedList));
+  });
+}
+
+TEST_F(ShoppingListTest, SpaceTicksTheCurrentRowFromAnyColumn) {
+  StoreList(u"list", kTickedList);
+  OpenList(u"list", [&](Dialog& list) {
+    auto* view = static_cast<QAbstractItemView*>(WidgetOf(list.Item(kIdcShoppingListTable)));
+    view->setCurrentIndex(view->model()->index(1, 2));  // soap's catalog
+    PressKeys(list, Qt::Key_Space, Qt::NoModifier);
+    EXPECT_TRUE(list.ListViewItem(kIdcShoppingListTable).IsTicked(1));
   });
 }
 
