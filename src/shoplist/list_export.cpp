@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "platform/clipboard.h"
+#include "platform/modal.h"
 #include "platform/print.h"
 
 namespace tallyfox {
@@ -23,7 +24,10 @@ void SetListExportMenu(Control& control, std::function<std::optional<ListSheet>(
     if (const std::optional<ListSheet> list = sheet()) CopyToClipboard(ListSheetText(*list));
   };
   auto print = [sheet, &control] {
-    if (const std::optional<ListSheet> list = sheet()) PrintWithDialog(control, PageOf(*list));
+    const std::optional<ListSheet> list = sheet();
+    if (list && PrintWithDialog(control, PageOf(*list)) == PrintResult::Failed) {
+      MessageBox(nullptr, u"Failed to print the list.");
+    }
   };
   std::vector<MenuCommand> commands = {{u"Copy as Text", copy, onCopyKey}, {u"Print\u2026", print}};
   for (MenuCommand& command : more) commands.push_back(std::move(command));

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -9,6 +10,7 @@
 #include <QGuiApplication>
 #include <QProcess>
 #include <QTest>
+#include <csignal>
 #include <random>
 #include <string>
 
@@ -152,6 +154,33 @@ TEST_F(ShoppingListTest, SpaceTicksTheCurrentRowFromAnyColumn) {
     PressKeys(list, Qt::Key_Space, Qt::NoModifier);
     EXPECT_TRUE(list.ListViewItem(kIdcShoppingListTable).IsTicked(1));
   });
+}
+
+// A disk with room for `bytes` more: a write past them fails as on a full disk.
+class ScopedDiskRoom {
+ public:
+  explicit ScopedDiskRoom(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &before_);
+    signal(SIGXFSZ, SIG_IGN);
+    const rlimit room{bytes, before_.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &room);
+  }
+  ~ScopedDiskRoom() { setrlimit(RLIMIT_FSIZE, &before_); }
+
+ private:
+  rlimit before_{};
+};
+
+TEST_F(ShoppingListTest, PrintingToAFullDiskSaysSoAndLeavesNoFile) {
+  StoreList(u"list", kTickedList);
+  const std::filesystem::path pdf = folder_.path() / "printed.pdf";
+  OpenList(u"list", [&](Dialog& list) {
+    const ScopedDiskRoom full(512);
+    const ScopedPrintToPdf printer(pdf);
+    script_.ExpectMessage(u"Failed to print the list.");
+    ChooseFromMenu(list, kIdcShoppingListTable, QStringLiteral("Print…"));
+  });
+  EXPECT_FALSE(std::filesystem::exists(pdf));
 }
 
 TEST_F(ShoppingListTest, ItemsAreWrittenThroughAtOnceAndFailedWritesChangeNothing) {
