@@ -17,8 +17,11 @@ bool MoveToTrash(const std::filesystem::path& file) {
   QString inTrash;
   if (!QFile::moveToTrash(original, &inTrash)) return false;
   if (QFileInfo(inTrash).isAbsolute()) return true;
-  QFile::rename(QDir::current().absoluteFilePath(inTrash), original);
-  for (const char* made : {"files", "info"}) QDir::current().rmdir(QString::fromLatin1(made));
+  const QDir here = QDir::current();
+  QFile::rename(here.absoluteFilePath(inTrash), original);
+  QFile::remove(here.absoluteFilePath(
+      QStringLiteral("info/%1.trashinfo").arg(QFileInfo(inTrash).fileName())));
+  for (const char* made : {"files", "info"}) here.rmdir(QString::fromLatin1(made));
   return false;
 }
 

@@ -95,6 +95,7 @@ TEST_F(ShoplistPageTest, WithoutATrashDeleteRemovesTheFileOrSaysItCannot) {
     script_.ExpectMessage(kAskDelete, MessageResult::Yes);
     Click(page, kIdcShoplistDelete);
     EXPECT_FALSE(std::filesystem::exists(ListFile(u"a")));
+    EXPECT_FALSE(std::filesystem::exists("info")) << "a Trash in the working folder";
     ChooseEntry(page, kIdcShoplistListBox, u"c");
     FailingOperation fault(FileOperation::Remove);
     ScopedFileFaults installed(fault);
