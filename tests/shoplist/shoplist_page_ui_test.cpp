@@ -86,16 +86,30 @@ TEST_F(ShoplistPageTest, DeleteAsksFirstThenMovesTheFileToTheTrash) {
   });
 }
 
+// Runs in a folder of its own, which nothing may be left in.
+class ScopedWorkingFolder {
+ public:
+  explicit ScopedWorkingFolder(const std::filesystem::path& folder) {
+    std::filesystem::current_path(folder);
+  }
+  ~ScopedWorkingFolder() { std::filesystem::current_path(before_); }
+
+ private:
+  std::filesystem::path before_ = std::filesystem::current_path();
+};
+
 // A data home that is a file holds no Trash.
 TEST_F(ShoplistPageTest, WithoutATrashDeleteRemovesTheFileOrSaysItCannot) {
   for (const char16_t* name : {u"c", u"a"}) StoreList(name, u"\uFEFF\n");
   const ScopedDataHome noTrash(ListFile(u"c"));
+  const TempFolder working;
+  const ScopedWorkingFolder there(working.path());
   RunPage([&](CDialogTab4& page) {
     ChooseEntry(page, kIdcShoplistListBox, u"a");
     script_.ExpectMessage(kAskDelete, MessageResult::Yes);
     Click(page, kIdcShoplistDelete);
     EXPECT_FALSE(std::filesystem::exists(ListFile(u"a")));
-    EXPECT_FALSE(std::filesystem::exists("info")) << "a Trash in the working folder";
+    EXPECT_TRUE(std::filesystem::is_empty(working.path())) << "a Trash in the working folder";
     ChooseEntry(page, kIdcShoplistListBox, u"c");
     FailingOperation fault(FileOperation::Remove);
     ScopedFileFaults installed(fault);
