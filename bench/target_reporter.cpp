@@ -56,6 +56,7 @@ constexpr Target kTargets[] = {
      "BM_FloorWithFolderSync/10000#floor", 0},
     {"Sale page: Calc, 16 rows", "BM_SaleCalc", nullptr, 1 * kMillisecond},
     {"Shopping List opens, 10,000 items", "BM_OpenShoppingList/10000", nullptr, 150 * kMillisecond},
+    {"Print to PDF, 10,000 items", "BM_PrintList/10000", nullptr, 2000 * kMillisecond},
 };
 
 std::string FigureName(const benchmark::BenchmarkReporter::Run& run) {

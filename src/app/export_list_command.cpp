@@ -12,6 +12,7 @@
 #include "core/common/reporter.h"
 #include "core/common/text.h"
 #include "core/shoplist/list_store.h"
+#include "core/shoplist/list_tax.h"
 #include "core/shoplist/list_text.h"
 #include "core/tax/tax_file.h"
 
@@ -42,7 +43,7 @@ int ExportListCommand(const CommandLine& line) {
   const std::optional<ListContents> contents =
       ListStore(*folder, reporter).ReadItems(line.listName);
   if (!contents) return 1;
-  const ListSheet sheet = MakeListSheet(line.listName, *contents, StoredGeneralRate(setting));
+  const ListSheet sheet = MakeListSheet(line.listName, *contents, StoredListRates(setting));
   if (const std::optional<std::string> failure =
           WriteAndFlush(stdout, ToUtf8(TerminalSheetText(sheet)))) {
     reporter.Report(u"Failed to write the list: " + FromUtf8(*failure));

@@ -23,13 +23,11 @@ namespace {
 const QString kMenuKeysName = QStringLiteral("tallyfox-menu-keys");
 
 // Qt opens a context menu on a right click and on the Menu key, not on
-// Shift+F10; and Ctrl+C must reach the copy command even where an item
-// view would copy one cell instead.
+// Shift+F10; and a command's keys must reach it from the control even where
+// an item view would copy one cell instead, or the window is not active.
 class MenuKeys : public QObject {
  public:
-  MenuKeys(QWidget* widget, QAction* copy) : QObject(widget), copy_(copy) {
-    setObjectName(kMenuKeysName);
-  }
+  explicit MenuKeys(QWidget* widget) : QObject(widget) { setObjectName(kMenuKeysName); }
 
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() != QEvent::KeyPress) return false;
@@ -41,15 +39,15 @@ class MenuKeys : public QObject {
       QCoreApplication::sendEvent(widget, &menu);
       return true;
     }
-    if (copy_ != nullptr && key->matches(QKeySequence::Copy)) {
-      copy_->trigger();
-      return true;
+    const QKeySequence pressed(key->keyCombination());
+    for (QAction* action : widget->actions()) {
+      if (!action->shortcut().isEmpty() && action->shortcut() == pressed) {
+        action->trigger();
+        return true;
+      }
     }
     return false;
   }
-
- private:
-  QAction* copy_;
 };
 
 }  // namespace
@@ -61,20 +59,22 @@ void SetContextMenu(Control& control, std::vector<MenuCommand> commands) {
     delete old;
   }
   delete widget->findChild<QObject*>(kMenuKeysName, Qt::FindDirectChildrenOnly);
-  QAction* copy = nullptr;
   for (MenuCommand& command : commands) {
     auto* action = new QAction(ToQString(command.text), widget);
     QObject::connect(action, &QAction::triggered, widget, std::move(command.run));
     if (command.onCopyKey) {
-      // Shown beside the command; the key itself is caught below.
+      // Shown beside the command; the key itself is caught by MenuKeys.
       action->setShortcut(QKeySequence::Copy);
       action->setShortcutContext(Qt::WidgetShortcut);
       action->setShortcutVisibleInContextMenu(true);
-      copy = action;
+    } else if (!command.keys.empty()) {
+      action->setShortcut(QKeySequence(ToQString(command.keys), QKeySequence::PortableText));
+      action->setShortcutContext(Qt::WindowShortcut);
+      action->setShortcutVisibleInContextMenu(true);
     }
     widget->addAction(action);
   }
-  widget->installEventFilter(new MenuKeys(widget, copy));
+  widget->installEventFilter(new MenuKeys(widget));
   auto* edit = qobject_cast<QLineEdit*>(widget);
   if (edit == nullptr) {
     widget->setContextMenuPolicy(Qt::ActionsContextMenu);

@@ -20,6 +20,9 @@ struct MenuCommand {
   std::u16string text;
   std::function<void()> run;
   bool onCopyKey = false;  // Ctrl+C runs it too, and the menu says so
+  // Keys that run it anywhere in the control's window ("Ctrl+Shift+U"),
+  // shown beside it in the menu.
+  std::u16string keys = {};
 };
 
 // Replaces any menu the control had, so a window may attach it at every opening.

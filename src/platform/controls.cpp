@@ -400,11 +400,16 @@ std::u16string ListView::ItemText(int row, int column) const {
 
 int ListView::ItemCount() const { return View(widget())->Items().Rows(); }
 
+// The view would select the next row in its place, which a second delete
+// would then take although the user never chose it.
 void ListView::DeleteItem(int row) {
   auto* view = View(widget());
   if (!HasRow(view, row)) return;
-  const QSignalBlocker quiet(view);
-  view->Items().RemoveRow(row);
+  {
+    const QSignalBlocker quiet(view);
+    view->Items().RemoveRow(row);
+  }
+  view->selectionModel()->clearSelection();
 }
 
 void ListView::DeleteAllItems() {
@@ -447,22 +452,24 @@ void ListView::SelectRow(int row) {
   view->selectionModel()->select(index, QItemSelectionModel::Select | QItemSelectionModel::Rows);
 }
 
-Rgb ListView::RowBackground(int row) const {
+Notification ListView::RowDrawing(int row) const {
   Notification whole;
   whole.code = Notify::CustomDraw;
   whole.drawStage = kDrawPrePaint;
   Send(whole);
-  Rgb background;
+  Notification item;
   if ((whole.result & kDrawNotifyItemDraw) != 0) {
-    Notification item;
     item.code = Notify::CustomDraw;
     item.drawStage = kDrawItemPrePaint;
     item.item = row;
     Send(item);
-    background = item.textBackground;
   }
-  return background;
+  return item;
 }
+
+Rgb ListView::RowBackground(int row) const { return RowDrawing(row).textBackground; }
+
+bool ListView::IsRowCrossedOut(int row) const { return RowDrawing(row).crossedOut; }
 
 void TabControl::InsertItem(int index, std::u16string_view text) {
   QTabBar* bar = As<TabControlWidget>(widget())->tabBar();

@@ -221,6 +221,11 @@ class ListView : public Control {
   // The text background that the owner's custom drawing gives this row; the
   // same questions are asked when the row is painted.
   Rgb RowBackground(int row) const;
+  // Whether the owner's custom drawing strikes this row through and dims it.
+  bool IsRowCrossedOut(int row) const;
+
+ private:
+  Notification RowDrawing(int row) const;
 };
 
 class TabControl : public Control {

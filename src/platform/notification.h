@@ -47,6 +47,7 @@ struct Notification {
   // CustomDraw: the stage, the row being drawn and its text background.
   std::uint32_t drawStage = 0;
   Rgb textBackground;
+  bool crossedOut = false;  // the row's text struck through and dimmed
   // The handler's answer (custom draw; 0 elsewhere).
   int result = 0;
 };

@@ -3,10 +3,17 @@
 
 #include "platform/print.h"
 
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QTextDocument>
+#include <QProgressDialog>
+#include <QSaveFile>
 #include <QWidget>
+#include <algorithm>
+#include <numeric>
 
 #include "platform/widgets.h"
 
@@ -15,47 +22,178 @@ namespace {
 
 const ScopedPrintToPdf* pdfTarget = nullptr;
 
-QString Escaped(const std::u16string& text) { return ToQString(text).toHtmlEscaped(); }
+constexpr qreal kBodyPoints = 10;
+constexpr qreal kHeadingPoints = 15;
+constexpr int kProgressAfterMs = 500;
 
-QString TableRow(const std::vector<std::u16string>& cells, const char* tag) {
-  QString row = QStringLiteral("<tr>");
-  for (const std::u16string& cell : cells) {
-    row += QStringLiteral("<%1>%2</%1>").arg(QLatin1String(tag), Escaped(cell));
-  }
-  return row + QStringLiteral("</tr>");
+QFont PrintFont(QPaintDevice& device, qreal points, bool bold) {
+  QFont font(QGuiApplication::font(), &device);
+  font.setPointSizeF(points);
+  font.setBold(bold);
+  return font;
 }
 
-QString PageHtml(const PrintedPage& page) {
-  QString html = QStringLiteral("<h2>%1</h2>").arg(Escaped(page.heading));
-  html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\" width=\"100%\">");
-  html += TableRow(page.columns, "th");
-  for (const std::vector<std::u16string>& row : page.rows) html += TableRow(row, "td");
-  html += QStringLiteral("</table>");
-  for (const std::u16string& line : page.footer) {
-    html += QStringLiteral("<p align=\"right\">%1</p>").arg(Escaped(line));
+// Draws the page straight onto the device, page after page, with the column
+// headings on each: thousands of rows take a moment, not a rich-text layout.
+class SheetPainter {
+ public:
+  SheetPainter(QPagedPaintDevice& device, QPainter& painter, const PrintedPage& page)
+      : device_(device),
+        painter_(painter),
+        page_(page),
+        body_(PrintFont(device, kBodyPoints, false)),
+        bold_(PrintFont(device, kBodyPoints, true)),
+        padding_(QFontMetricsF(body_).averageCharWidth() / 2),
+        rowHeight_(QFontMetricsF(bold_).height() + padding_ * 2),
+        widths_(ColumnWidths()) {}
+
+  // False when the device refused a page or the user cancelled.
+  bool Paint(QProgressDialog* progress) {
+    DrawHeading();
+    DrawRow(page_.columns, bold_);
+    for (std::size_t row = 0; row < page_.rows.size(); ++row) {
+      if (!RoomFor(rowHeight_)) {
+        if (!NextPage()) return false;
+        DrawRow(page_.columns, bold_);
+        if (progress != nullptr) {
+          progress->setValue(static_cast<int>(row));
+          if (progress->wasCanceled()) return false;
+        }
+      }
+      DrawRow(page_.rows[row], body_);
+    }
+    y_ += rowHeight_ / 2;
+    for (const std::u16string& line : page_.footer) {
+      if (!RoomFor(rowHeight_) && !NextPage()) return false;
+      painter_.setFont(body_);
+      painter_.drawText(QRectF(0, y_, Width(), rowHeight_), Qt::AlignRight | Qt::AlignVCenter,
+                        ToQString(line));
+      y_ += rowHeight_;
+    }
+    return true;
   }
-  return html;
+
+ private:
+  qreal Width() const { return device_.width(); }
+  bool RoomFor(qreal height) const { return y_ + height <= device_.height(); }
+
+  bool NextPage() {
+    y_ = 0;
+    return device_.newPage();
+  }
+
+  // Each column as wide as its widest text, all stretched or shrunk to the
+  // page's width; a text still too wide is cut short with an ellipsis.
+  std::vector<qreal> ColumnWidths() const {
+    std::vector<qreal> widths(page_.columns.size(), padding_ * 2);
+    const QFontMetricsF metrics(bold_);
+    const auto widen = [&](const std::vector<std::u16string>& cells) {
+      for (std::size_t c = 0; c < std::min(cells.size(), widths.size()); ++c) {
+        widths[c] =
+            std::max(widths[c], metrics.horizontalAdvance(ToQString(cells[c])) + padding_ * 2);
+      }
+    };
+    widen(page_.columns);
+    for (const auto& row : page_.rows) widen(row);
+    const qreal total = std::accumulate(widths.begin(), widths.end(), qreal{0});
+    for (qreal& width : widths) width *= Width() / total;
+    return widths;
+  }
+
+  void DrawHeading() {
+    const QFont heading = PrintFont(device_, kHeadingPoints, true);
+    painter_.setFont(heading);
+    const qreal height = QFontMetricsF(heading).height() * 1.5;
+    painter_.drawText(QRectF(0, 0, Width(), height), Qt::AlignLeft | Qt::AlignTop,
+                      ToQString(page_.heading));
+    y_ = height;
+  }
+
+  void DrawRow(const std::vector<std::u16string>& cells, const QFont& font) {
+    painter_.setFont(font);
+    const QFontMetricsF metrics(font);
+    qreal x = 0;
+    for (std::size_t c = 0; c < widths_.size(); ++c) {
+      const QRectF cell(x, y_, widths_[c], rowHeight_);
+      painter_.drawRect(cell);
+      const QString text = c < cells.size() ? ToQString(cells[c]) : QString();
+      const QRectF inside = cell.adjusted(padding_, 0, -padding_, 0);
+      painter_.drawText(inside, Qt::AlignLeft | Qt::AlignVCenter,
+                        metrics.elidedText(text, Qt::ElideRight, inside.width()));
+      x += widths_[c];
+    }
+    y_ += rowHeight_;
+  }
+
+  QPagedPaintDevice& device_;
+  QPainter& painter_;
+  const PrintedPage& page_;
+  QFont body_, bold_;
+  qreal padding_;
+  qreal rowHeight_;
+  std::vector<qreal> widths_;
+  qreal y_ = 0;
+};
+
+bool PaintOn(QPagedPaintDevice& device, const PrintedPage& page, QProgressDialog* progress) {
+  QPainter painter;
+  if (!painter.begin(&device)) return false;
+  const bool painted = SheetPainter(device, painter, page).Paint(progress);
+  return painter.end() && painted;
+}
+
+// Written whole or not at all: a full disk shows in the commit, which leaves
+// no file of 0 bytes behind.
+PrintResult PrintToPdf(const QString& fileName, const QPrinter& settings, const PrintedPage& page,
+                       QProgressDialog* progress) {
+  QSaveFile file(fileName);
+  if (!file.open(QIODevice::WriteOnly)) return PrintResult::Failed;
+  bool painted = false;
+  {
+    QPdfWriter writer(&file);
+    writer.setPageLayout(settings.pageLayout());
+    writer.setResolution(settings.resolution());
+    writer.setTitle(ToQString(page.heading));
+    painted = PaintOn(writer, page, progress);
+  }
+  if (progress != nullptr && progress->wasCanceled()) return PrintResult::Cancelled;
+  return painted && file.commit() ? PrintResult::Printed : PrintResult::Failed;
+}
+
+PrintResult PrintTo(QPrinter& printer, const PrintedPage& page, QProgressDialog* progress) {
+  if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+    return PrintToPdf(printer.outputFileName(), printer, page, progress);
+  }
+  const bool painted = PaintOn(printer, page, progress);
+  if (progress != nullptr && progress->wasCanceled()) {
+    printer.abort();
+    return PrintResult::Cancelled;
+  }
+  return painted && printer.printerState() != QPrinter::Error ? PrintResult::Printed
+                                                              : PrintResult::Failed;
+}
+
+PrintResult PrintWithProgress(QWidget* window, QPrinter& printer, const PrintedPage& page) {
+  QProgressDialog progress(QStringLiteral("Printing\u2026"), QStringLiteral("Cancel"), 0,
+                           static_cast<int>(page.rows.size()), window);
+  progress.setWindowModality(Qt::WindowModal);
+  progress.setMinimumDuration(kProgressAfterMs);
+  return PrintTo(printer, page, &progress);
 }
 
 }  // namespace
 
-void PrintPage(QPrinter& printer, const PrintedPage& page) {
-  QTextDocument document;
-  document.setHtml(PageHtml(page));
-  document.print(&printer);
-}
-
-void PrintWithDialog(const Control& near, const PrintedPage& page) {
+PrintResult PrintWithDialog(const Control& near, const PrintedPage& page) {
+  QWidget* window = WidgetOf(near)->window();
+  QPrinter printer(QPrinter::HighResolution);
   if (pdfTarget != nullptr) {
-    QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QString::fromStdString(pdfTarget->file().string()));
-    PrintPage(printer, page);
-    return;
+    return PrintWithProgress(window, printer, page);
   }
-  QPrinter printer(QPrinter::HighResolution);
-  QPrintDialog dialog(&printer, WidgetOf(near)->window());
-  if (dialog.exec() == QDialog::Accepted) PrintPage(printer, page);
+  QPrintDialog dialog(&printer, window);
+  if (dialog.exec() != QDialog::Accepted) return PrintResult::Cancelled;
+  return PrintWithProgress(window, printer, page);
 }
 
 ScopedPrintToPdf::ScopedPrintToPdf(std::filesystem::path file) : file_(std::move(file)) {

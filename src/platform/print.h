@@ -11,8 +11,6 @@
 
 #include "platform/controls.h"
 
-class QPrinter;
-
 namespace tallyfox {
 
 struct PrintedPage {
@@ -22,14 +20,15 @@ struct PrintedPage {
   std::vector<std::u16string> footer;
 };
 
+enum class PrintResult { Printed, Cancelled, Failed };
+
 // Asks for a printer with the print dialog over `near`'s window, then
-// prints; nothing when the user cancels.
-void PrintWithDialog(const Control& near, const PrintedPage& page);
+// prints, showing its progress with a Cancel button when it takes a while.
+// A PDF file is complete or not there at all.
+PrintResult PrintWithDialog(const Control& near, const PrintedPage& page);
 
-void PrintPage(QPrinter& printer, const PrintedPage& page);
-
-// For tests and the picture renderer: while one lives, printing goes to this
-// PDF file without asking.
+// For tests, benchmarks and the picture renderer: while one lives, printing
+// goes to this PDF file without asking.
 class ScopedPrintToPdf {
  public:
   explicit ScopedPrintToPdf(std::filesystem::path file);

@@ -262,6 +262,13 @@ void TabControlWidget::resizeEvent(QResizeEvent* event) {
 
 namespace {
 
+// Struck through in the palette's dimmed text colour, which a dark scheme
+// keeps readable on its own background.
+void CrossOut(QStyleOptionViewItem& look) {
+  look.font.setStrikeOut(true);
+  look.palette.setColor(QPalette::Text, look.palette.color(QPalette::PlaceholderText));
+}
+
 // Paints each row on the background its owner chose.
 class RowBackgroundDelegate : public QStyledItemDelegate {
  public:
@@ -273,7 +280,9 @@ class RowBackgroundDelegate : public QStyledItemDelegate {
       const Rgb color = view_->rowBackground(index.row());
       painter->fillRect(option.rect, QColor(color.red, color.green, color.blue));
     }
-    QStyledItemDelegate::paint(painter, option, index);
+    QStyleOptionViewItem look(option);
+    if (view_->rowCrossedOut && view_->rowCrossedOut(index.row())) CrossOut(look);
+    QStyledItemDelegate::paint(painter, look, index);
   }
 
  private:
@@ -407,7 +416,8 @@ bool ListViewModel::IsTicked(int row) const { return rows_[row].tick == Qt::Chec
 void ListViewModel::SetTick(int row, Qt::CheckState state) {
   if (rows_[row].tick == state) return;
   rows_[row].tick = static_cast<std::uint8_t>(state);
-  emit dataChanged(index(row, 0), index(row, 0), {Qt::CheckStateRole});
+  // The whole row: its owner may draw a ticked row otherwise.
+  emit dataChanged(index(row, 0), index(row, columnCount() - 1), {Qt::CheckStateRole});
 }
 
 void ListViewModel::SetReportedState(int row, std::uint32_t state) {
@@ -474,6 +484,20 @@ ListViewWidget::ListViewWidget(QWidget* parent)
   header()->setSectionsMovable(false);
   setItemDelegate(new RowBackgroundDelegate(this));
   header()->setSectionHidden(0, true);  // a tree always has a column; none is shown yet
+}
+
+// Space ticks the current row whichever of its cells has the focus; the
+// view itself ticks only from the first column.
+void ListViewWidget::keyPressEvent(QKeyEvent* event) {
+  const QModelIndex current = currentIndex();
+  if (tickBoxes_ && current.isValid() && event->key() == Qt::Key_Space &&
+      event->modifiers() == Qt::NoModifier) {
+    const int row = current.row();
+    items_->setData(items_->index(row, 0), items_->IsTicked(row) ? Qt::Unchecked : Qt::Checked,
+                    Qt::CheckStateRole);
+    return;
+  }
+  QTreeView::keyPressEvent(event);
 }
 
 namespace {
@@ -664,6 +688,7 @@ void Notify(const Control& control, tallyfox::Notify code) {
 void ConnectListView(ListView& control) {
   auto* view = static_cast<ListViewWidget*>(WidgetOf(control));
   view->rowBackground = [&control](int row) { return control.RowBackground(row); };
+  view->rowCrossedOut = [&control](int row) { return control.IsRowCrossedOut(row); };
   QObject::connect(&view->Items(), &QAbstractItemModel::dataChanged, view,
                    [&control, view](const QModelIndex& first, const QModelIndex& last) {
                      if (view->signalsBlocked()) return;

@@ -160,6 +160,10 @@ class ListViewWidget : public QTreeView {
   bool tickBoxes() const { return tickBoxes_; }
   // Asks the owner for a row's background through the custom-draw stages.
   std::function<Rgb(int row)> rowBackground;
+  std::function<bool(int row)> rowCrossedOut;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   ListViewModel* items_;

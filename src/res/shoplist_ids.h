@@ -37,6 +37,7 @@ inline constexpr int kIdcShoppingListEdit = 1024;
 inline constexpr int kIdcShoppingListTitle = 1032;
 inline constexpr int kIdcShoppingListTax = 1035;
 inline constexpr int kIdcShoppingListTotal = 1034;
+inline constexpr int kIdcShoppingListLeft = 1036;  // what the unticked items come to
 
 // Item Edit dialog.
 inline constexpr int kIdcItemEditName = 1029;

@@ -19,13 +19,14 @@ struct ShoppingListLayout {
   DuRect title;
   DuRect tax;
   DuRect total;
+  DuRect left;
   std::uint32_t totalsAlign;
   DuRect withTax;
   DuRect stateButton;
   DuRect food;
 };
 
-constexpr std::array<ItemTemplate, 10> ShoppingListItems(const ShoppingListLayout& at) {
+constexpr std::array<ItemTemplate, 11> ShoppingListItems(const ShoppingListLayout& at) {
   const auto button = [&](int i) {
     return DuRect{at.buttonsX + i * kButtonPitch, at.buttonsY, 25, 12};
   };
@@ -40,9 +41,10 @@ constexpr std::array<ItemTemplate, 10> ShoppingListItems(const ShoppingListLayou
       Item(kIdcShoppingListTax, ControlKind::StaticText, u"9999999.99", at.tax, at.totalsAlign),
       Item(kIdcShoppingListTotal, ControlKind::StaticText, u"99999999.99", at.total,
            at.totalsAlign),
+      Item(kIdcShoppingListLeft, ControlKind::StaticText, u"Left:", at.left, at.totalsAlign),
       WithTaxBox(at.withTax),
       StateButton(at.stateButton),
-      // Never shown: the list's tax always uses the general rate.
+      // Never shown: an item is taxed as food by its catalog.
       FoodBox(at.food, kHidden),
   };
 }
@@ -54,6 +56,7 @@ constexpr auto kPortraitItems = ShoppingListItems({
     .title = {6, 8, 55, 8},
     .tax = {73, 143, 74, 8},
     .total = {71, 153, 76, 8},
+    .left = {71, 163, 76, 8},
     .totalsAlign = kAlignRight,
     .withTax = {6, 144, 41, 10},
     .stateButton = {50, 144, 14, 10},
@@ -67,6 +70,7 @@ constexpr auto kLandscapeItems = ShoppingListItems({
     .title = {4, 4, 55, 8},
     .tax = {155, 42, 56, 8},
     .total = {155, 52, 56, 8},
+    .left = {155, 62, 56, 8},
     .totalsAlign = kStyleNone,
     .withTax = {155, 21, 41, 10},
     .stateButton = {197, 21, 14, 10},
@@ -100,7 +104,7 @@ constexpr std::uint32_t kShoppingListStyle = kDialogPopup;
 
 constexpr DialogTemplate kShoppingListPortrait = {.number = kIddShoppingListPortrait,
                                                   .cx = 162,
-                                                  .cy = 167,
+                                                  .cy = 177,
                                                   .caption = u"Shopping List",
                                                   .style = kShoppingListStyle,
                                                   .items = kPortraitItems};

@@ -3,8 +3,10 @@
 
 #include "shoplist/list_export.h"
 
+#include <utility>
+
 #include "platform/clipboard.h"
-#include "platform/context_menu.h"
+#include "platform/modal.h"
 #include "platform/print.h"
 
 namespace tallyfox {
@@ -17,14 +19,19 @@ PrintedPage PageOf(const ListSheet& sheet) {
 }  // namespace
 
 void SetListExportMenu(Control& control, std::function<std::optional<ListSheet>()> sheet,
-                       bool onCopyKey) {
+                       bool onCopyKey, std::vector<MenuCommand> more) {
   auto copy = [sheet] {
     if (const std::optional<ListSheet> list = sheet()) CopyToClipboard(ListSheetText(*list));
   };
   auto print = [sheet, &control] {
-    if (const std::optional<ListSheet> list = sheet()) PrintWithDialog(control, PageOf(*list));
+    const std::optional<ListSheet> list = sheet();
+    if (list && PrintWithDialog(control, PageOf(*list)) == PrintResult::Failed) {
+      MessageBox(nullptr, u"Failed to print the list.");
+    }
   };
-  SetContextMenu(control, {{u"Copy as Text", copy, onCopyKey}, {u"Print\u2026", print}});
+  std::vector<MenuCommand> commands = {{u"Copy as Text", copy, onCopyKey}, {u"Print\u2026", print}};
+  for (MenuCommand& command : more) commands.push_back(std::move(command));
+  SetContextMenu(control, std::move(commands));
 }
 
 }  // namespace tallyfox

@@ -7,15 +7,18 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "core/shoplist/list_text.h"
+#include "platform/context_menu.h"
 #include "platform/controls.h"
 
 namespace tallyfox {
 
 // `sheet` gives the list as it stands when the user asks, or nothing when
-// there is none to give. With `onCopyKey` Ctrl+C copies too.
+// there is none to give. With `onCopyKey` Ctrl+C copies too. `more` follows
+// in the menu.
 void SetListExportMenu(Control& control, std::function<std::optional<ListSheet>()> sheet,
-                       bool onCopyKey);
+                       bool onCopyKey, std::vector<MenuCommand> more = {});
 
 }  // namespace tallyfox

@@ -5,6 +5,7 @@
 
 #include "core/shoplist/list_store.h"
 #include "platform/modal.h"
+#include "platform/trash.h"
 #include "shoplist/add_list_dialog.h"
 #include "shoplist/list_export.h"
 
@@ -65,7 +66,7 @@ std::optional<ListSheet> CDialogTab4::SelectedSheet() {
   const std::optional<ListContents> contents =
       ListStore(values_.appFolder, reporter).ReadItems(name);
   if (!contents) return std::nullopt;
-  return MakeListSheet(name, *contents, StoredGeneralRate(values_.taxSetting));
+  return MakeListSheet(name, *contents, StoredListRates(values_.taxSetting));
 }
 
 void CDialogTab4::EnableListButtons(bool enable) {
@@ -89,7 +90,12 @@ void CDialogTab4::OnDelete() {
     return;
   }
   MessageBoxReporter reporter(this);
-  if (ListStore(values_.appFolder, reporter).DeleteList(lists.TextAt(selected))) {
+  ListStore store(values_.appFolder, reporter);
+  const std::u16string name = lists.TextAt(selected);
+  // From the Trash a file manager can put the list back; where no Trash can
+  // take it, it is deleted.
+  const std::optional<std::filesystem::path> file = store.ListPath(name);
+  if ((file && MoveToTrash(*file)) || store.DeleteList(name)) {
     lists.DeleteString(selected);
     EnableListButtons(false);
   }

@@ -3,14 +3,13 @@
 
 #include "shoplist/shopping_list_dialog.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
-#include <variant>
 
 #include "core/common/numbers.h"
 #include "core/common/text.h"
 #include "core/tax/tax_explained.h"
-#include "core/tax/tax_rates.h"
 #include "platform/modal.h"
 #include "platform/striped_rows.h"
 #include "res/tax_control_ids.h"
@@ -61,6 +60,7 @@ bool CDlgShopList::OnInitDialog() {
   Dialog::OnInitDialog();
   ticksChanged_ = false;
   subtotal_ = 0;
+  deleted_.clear();
   taxControls_.ShowStateCode();
   SetItemText(kIdcShoppingListTitle, state_.currentListName);
   SetUpTable();
@@ -87,49 +87,57 @@ void CDlgShopList::LoadItems() {
     MessageBox(this, u"Failed to load list file.");
     return;
   }
+  ticksInBulk_ = true;
   for (const ListItem& item : contents->items) AppendRow(item);
+  ticksInBulk_ = false;
   subtotal_ = contents->subtotal;
   ShowTotals();
 }
 
+std::optional<ListRates> CDlgShopList::ShownRates() const {
+  return ListRatesInForce(CheckBoxItem(kIdcWithTax).IsChecked(), taxControls_.ShownStateCode(),
+                          values_.taxSetting.customRateText);
+}
+
 // With no state chosen there is no rate: "With tax" is cleared and the tax
 // is 0, so no tax from an earlier state stays on show.
-double CDlgShopList::RateInForce() {
-  const TaxRate rate = taxControls_.Rate();
-  if (const double* value = std::get_if<double>(&rate)) return *value;
+ListRates CDlgShopList::RatesInForce() {
+  if (const std::optional<ListRates> rates = ShownRates()) return *rates;
   CheckBoxItem(kIdcWithTax).SetChecked(false);
-  return 0;
+  return {};
 }
 
 void CDlgShopList::ShowTotals() {
-  const double rate = RateInForce();
-  const double tax = rate * subtotal_;
-  SetItemText(kIdcShoppingListTax, TaxLine(tax));
-  SetItemText(kIdcShoppingListTotal, TotalLine(tax + subtotal_));
-  ExplainTotals(rate, tax);
+  const ListRates rates = RatesInForce();
+  const std::vector<ListItem> items = RowItems();
+  const ListTax tax = ListTaxOf(items, subtotal_, rates);
+  SetItemText(kIdcShoppingListTax, TaxLine(tax.tax));
+  SetItemText(kIdcShoppingListTotal, TotalLine(tax.tax + subtotal_));
+  SetItemText(kIdcShoppingListLeft, LeftLine(LeftToBuy(items, rates)));
+  ExplainTotals(tax, rates);
 }
 
-void CDlgShopList::ExplainTotals(double rate, double tax) {
-  const std::u16string taxText = FormatAmount(tax);
+void CDlgShopList::ExplainTotals(const ListTax& tax, const ListRates& rates) {
+  const std::u16string taxText = FormatAmount(tax.tax);
   StaticItem(kIdcShoppingListTax)
-      .SetToolTip(SubtotalTaxExplained(taxText, subtotal_, rate, taxControls_.RateSource()));
+      .SetToolTip(ListTaxExplained(taxText, tax, rates, CheckBoxItem(kIdcWithTax).IsChecked(),
+                                   taxControls_.ShownStateCode()));
   StaticItem(kIdcShoppingListTotal)
-      .SetToolTip(TotalExplained(FormatAmount(tax + subtotal_), FormatAmount(subtotal_), taxText));
+      .SetToolTip(
+          TotalExplained(FormatAmount(tax.tax + subtotal_), FormatAmount(subtotal_), taxText));
 }
 
 void CDlgShopList::SetUpExportMenu() {
-  SetListExportMenu(
-      Table(), [this] { return std::optional<ListSheet>(ShownSheet()); }, true);
+  SetListExportMenu(Table(), [this] { return std::optional<ListSheet>(ShownSheet()); }, true,
+                    {{u"Untick All", [this] { OnUntickAll(); }, false, u"Ctrl+Shift+U"},
+                     {u"Undo Delete", [this] { OnUndoDelete(); }, false, u"Ctrl+Z"}});
 }
 
 // The list as the window shows it, ticks not yet saved included; the tax is
 // 0.00 while "With tax" is clear, as shown.
 ListSheet CDlgShopList::ShownSheet() const {
-  ListContents contents{{}, subtotal_};
-  for (int row = 0; row < Table().ItemCount(); ++row) contents.items.push_back(RowItem(row));
-  const TaxRate rate = taxControls_.Rate();
-  const double* value = std::get_if<double>(&rate);
-  return MakeListSheet(state_.currentListName, contents, value != nullptr ? *value : 0);
+  return MakeListSheet(state_.currentListName, ListContents{RowItems(), subtotal_},
+                       ShownRates().value_or(ListRates{}));
 }
 
 bool CDlgShopList::HasItemNamed(std::u16string_view name) const {
@@ -155,9 +163,11 @@ void CDlgShopList::SetRowTexts(int row, const ListItem& item) {
   }
 }
 
-void CDlgShopList::AppendRow(const ListItem& item) {
+void CDlgShopList::AppendRow(const ListItem& item) { InsertRow(Table().ItemCount(), item); }
+
+void CDlgShopList::InsertRow(int row, const ListItem& item) {
   ListView& table = Table();
-  const int row = table.InsertItem(table.ItemCount(), item.name);
+  row = table.InsertItem(row, item.name);
   SetRowTexts(row, item);
   table.SetTicked(row, item.checked);
 }
@@ -166,6 +176,13 @@ ListItem CDlgShopList::RowItem(int row) const {
   const ListView& table = Table();
   return ListItem{table.IsTicked(row), table.ItemText(row, 0), table.ItemText(row, 1),
                   table.ItemText(row, 2), table.ItemText(row, 3)};
+}
+
+std::vector<ListItem> CDlgShopList::RowItems() const {
+  std::vector<ListItem> items;
+  items.reserve(Table().ItemCount());
+  for (int row = 0; row < Table().ItemCount(); ++row) items.push_back(RowItem(row));
+  return items;
 }
 
 std::vector<int> CDlgShopList::TickedPositions() const {
@@ -182,12 +199,21 @@ void CDlgShopList::EnableRowButtons(bool enable) {
 }
 
 void CDlgShopList::OnRowChanged(Notification& notification) {
-  if (TickToggled(notification)) ticksChanged_ = true;
+  if (TickToggled(notification)) {
+    ticksChanged_ = true;
+    if (!ticksInBulk_) ShowTotals();  // "Left:" follows the ticks
+  }
   EnableRowButtons(!viewOnly_ && notification.newState != 0);
   notification.result = 0;
 }
 
-void CDlgShopList::OnDrawRows(Notification& notification) { DrawStripedRows(notification); }
+// A ticked row is struck through: it is in the basket.
+void CDlgShopList::OnDrawRows(Notification& notification) {
+  DrawStripedRows(notification);
+  if (notification.drawStage == kDrawItemPrePaint) {
+    notification.crossedOut = Table().IsTicked(notification.item);
+  }
+}
 
 void CDlgShopList::OnAdd() {
   itemEdit_.SetMode(CDlgItemEdit::Mode::NewItem);
@@ -214,13 +240,46 @@ void CDlgShopList::OnDelete() {
   MessageBoxReporter reporter(this);
   ListStore store = Store(reporter);
   for (auto row = selected.rbegin(); row != selected.rend(); ++row) {
+    ListItem item = RowItem(*row);
     if (const std::optional<double> subtotal =
             store.RewriteDelete(state_.currentListName, *row, subtotal_)) {
       subtotal_ = *subtotal;
+      deleted_.push_back({*row, std::move(item)});
       Table().DeleteItem(*row);
       ShowTotals();
     }
   }
+  EnableRowButtons(false);
+}
+
+// The item goes back where it was, with the tick it had; an undo that cannot
+// be saved stays to be tried again.
+void CDlgShopList::OnUndoDelete() {
+  if (deleted_.empty()) return;
+  const DeletedItem& last = deleted_.back();
+  const int position = std::min(last.position, Table().ItemCount());
+  MessageBoxReporter reporter(this);
+  const std::optional<double> subtotal =
+      Store(reporter).RewriteInsert(state_.currentListName, position, last.item, subtotal_);
+  if (!subtotal) return;
+  subtotal_ = *subtotal;
+  const bool ticksPending = ticksChanged_;  // the file already holds this tick
+  ticksInBulk_ = true;
+  InsertRow(position, last.item);
+  ticksInBulk_ = false;
+  ticksChanged_ = ticksPending;
+  deleted_.pop_back();
+  ShowTotals();
+}
+
+// Every tick cleared in one rewrite, so that a list serves again next week.
+void CDlgShopList::OnUntickAll() {
+  ListView& table = Table();
+  ticksInBulk_ = true;
+  for (int row = 0; row < table.ItemCount(); ++row) table.SetTicked(row, false);
+  ticksInBulk_ = false;
+  SaveTicks();
+  ShowTotals();
   EnableRowButtons(false);
 }
 

@@ -7,6 +7,7 @@
 // total. Items are added, changed and deleted in the file at once; ticks are
 // saved together when something opens above the dialog or it closes.
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -49,17 +50,22 @@ class CDlgShopList : public Dialog, public ItemEditOwner {
   void OnWithTax();
   void OnRowChanged(Notification& notification);
   void OnDrawRows(Notification& notification);
+  void OnUntickAll();
+  void OnUndoDelete();
 
   void SetUpTable();
   void SetUpExportMenu();
   ListSheet ShownSheet() const;
-  void ExplainTotals(double rate, double tax);
+  std::optional<ListRates> ShownRates() const;
+  ListRates RatesInForce();
+  void ExplainTotals(const ListTax& tax, const ListRates& rates);
   void AppendRow(const ListItem& item);
+  void InsertRow(int row, const ListItem& item);
   void ShowTotals();
   void LoadItems();
-  double RateInForce();
   void SetRowTexts(int row, const ListItem& item);
   ListItem RowItem(int row) const;
+  std::vector<ListItem> RowItems() const;
   std::vector<int> TickedPositions() const;
   void SaveTicks();
   void EnableRowButtons(bool enable);
@@ -75,6 +81,13 @@ class CDlgShopList : public Dialog, public ItemEditOwner {
   bool viewOnly_ = false;
   double subtotal_ = 0;
   bool ticksChanged_ = false;
+  // Ticks set by the window itself: the totals follow once, at the end.
+  bool ticksInBulk_ = false;
+  struct DeletedItem {
+    int position;
+    ListItem item;
+  };
+  std::vector<DeletedItem> deleted_;  // for Ctrl+Z, until the window closes
 };
 
 class CDlgShopListL : public CDlgShopList {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QByteArray>
 #include <filesystem>
 #include <string>
 
@@ -57,8 +58,19 @@ TEST_F(ShoplistPageTest, NewListsAreEmptyFilesInTheirSortedPlaceAndBadNamesAreRe
   EXPECT_EQ(FolderFiles(), (std::vector<std::string>{"B.csv", "b.csv", "c.csv", "tax.ini"}));
 }
 
-TEST_F(ShoplistPageTest, DeleteAsksFirstThenRemovesFileAndEntry) {
+// The lists' folder and the Trash's share a file system, as a home folder does.
+class ScopedDataHome {
+ public:
+  explicit ScopedDataHome(const std::filesystem::path& folder) {
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(folder.string()));
+  }
+  ~ScopedDataHome() { qunsetenv("XDG_DATA_HOME"); }
+};
+
+TEST_F(ShoplistPageTest, DeleteAsksFirstThenMovesTheFileToTheTrash) {
   for (const char16_t* name : {u"c", u"B", u"a"}) StoreList(name, u"\uFEFF\n");
+  const TempFolder dataHome;
+  const ScopedDataHome trashThere(dataHome.path());
   RunPage([&](CDialogTab4& page) {
     ChooseEntry(page, kIdcShoplistListBox, u"B");
     script_.ExpectMessage(kAskDelete, MessageResult::No);
@@ -68,16 +80,43 @@ TEST_F(ShoplistPageTest, DeleteAsksFirstThenRemovesFileAndEntry) {
     Click(page, kIdcShoplistDelete);
     EXPECT_EQ(ShownLists(page), "a c ");
     EXPECT_FALSE(std::filesystem::exists(ListFile(u"B")));
+    EXPECT_EQ(ReadBytes(dataHome.path() / "Trash/files/B.csv"), Utf16Le(u"\uFEFF\n"));
+    EXPECT_TRUE(std::filesystem::exists(dataHome.path() / "Trash/info/B.csv.trashinfo"));
     EXPECT_FALSE(IsEnabled(page, kIdcShoplistView));
+  });
+}
 
-    // A file that cannot be removed keeps its entry.
+// Runs in a folder of its own, which nothing may be left in.
+class ScopedWorkingFolder {
+ public:
+  explicit ScopedWorkingFolder(const std::filesystem::path& folder) {
+    std::filesystem::current_path(folder);
+  }
+  ~ScopedWorkingFolder() { std::filesystem::current_path(before_); }
+
+ private:
+  std::filesystem::path before_ = std::filesystem::current_path();
+};
+
+// A data home that is a file holds no Trash.
+TEST_F(ShoplistPageTest, WithoutATrashDeleteRemovesTheFileOrSaysItCannot) {
+  for (const char16_t* name : {u"c", u"a"}) StoreList(name, u"\uFEFF\n");
+  const ScopedDataHome noTrash(ListFile(u"c"));
+  const TempFolder working;
+  const ScopedWorkingFolder there(working.path());
+  RunPage([&](CDialogTab4& page) {
+    ChooseEntry(page, kIdcShoplistListBox, u"a");
+    script_.ExpectMessage(kAskDelete, MessageResult::Yes);
+    Click(page, kIdcShoplistDelete);
+    EXPECT_FALSE(std::filesystem::exists(ListFile(u"a")));
+    EXPECT_TRUE(std::filesystem::is_empty(working.path())) << "a Trash in the working folder";
     ChooseEntry(page, kIdcShoplistListBox, u"c");
     FailingOperation fault(FileOperation::Remove);
     ScopedFileFaults installed(fault);
     script_.ExpectMessage(kAskDelete, MessageResult::Yes);
     script_.ExpectMessage(u"Failed to delete shopping list file");
     Click(page, kIdcShoplistDelete);
-    EXPECT_EQ(ShownLists(page), "a c ");
+    EXPECT_EQ(ShownLists(page), "c ");
   });
 }
 

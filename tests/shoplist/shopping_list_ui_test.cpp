@@ -2,12 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QTest>
+#include <csignal>
 #include <random>
 #include <string>
 
@@ -62,21 +65,23 @@ std::string PrintedText(const std::filesystem::path& pdf) {
 // Copied and printed as the window shows it (a tick not yet saved, the tax);
 // the page's menu taxes a list at the stored state.
 TEST_F(ShoppingListTest, CopyAndPrintGiveTheListAsShownAndTheTotalsSayHow) {
-  StoreList(u"list", u"\uFEFF\n0  milk  2  food  2.00\n0  tea  1  food  3.50\n");
+  StoreList(u"list", u"\uFEFF\n0  milk  1  food  8.00\n0  soap  1  home  2.25\n");
+  // California taxes food at 0: 2.25 × 7.25 % = 0.163125.
   const std::string copied =
-      "list\n☐ 2 milk (food) 2.00\n☑ 1 tea (food) 3.50\nTax:  0.40\nTotal:  5.90\n";
+      "list\n☐ 1 milk (food) 8.00\n☑ 1 soap (home) 2.25\nTax:  0.16\nTotal:  10.41\n";
   const std::filesystem::path pdf = folder_.path() / "printed.pdf";
   OpenList(u"list", [&](Dialog& list) {
     ToggleTick(list, kIdcShoppingListTable, 1);
     Click(list, kIdcWithTax);
-    EXPECT_EQ(ToUtf8(list.Item(kIdcShoppingListTax).ToolTip()), "Tax 0.40 = 5.50 × 7.25 % (CA)");
+    EXPECT_EQ(ToUtf8(list.Item(kIdcShoppingListTax).ToolTip()),
+              "Tax 0.16 = 8.00 × 0 % (CA food rate) + 2.25 × 7.25 % (CA)");
     QTest::keyClick(WidgetOf(list.Item(kIdcShoppingListTable)), Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(Clipboard(), copied);
     ScopedPrintToPdf printer(pdf);
     ChooseFromMenu(list, kIdcShoppingListTable, QStringLiteral("Print…"));
   });
   const std::string printed = PrintedText(pdf);
-  for (const char* shown : {"list", "milk", "tea", "Tax:", "0.40", "Total:", "5.90"}) {
+  for (const char* shown : {"list", "milk", "soap", "Tax:", "0.16", "Total:", "10.41"}) {
     EXPECT_NE(printed.find(shown), std::string::npos) << shown << " not in " << printed;
   }
   QGuiApplication::clipboard()->clear();
@@ -85,6 +90,97 @@ TEST_F(ShoppingListTest, CopyAndPrintGiveTheListAsShownAndTheTotalsSayHow) {
     ChooseFromMenu(page, kIdcShoplistListBox, QStringLiteral("Copy as Text"));
   });
   EXPECT_EQ(Clipboard(), copied);
+}
+
+TEST_F(ShoppingListTest, TickedRowsAreStruckThroughAndLeftSaysWhatTheRestComesTo) {
+  StoreList(u"list",
+            u"\uFEFF\n1  milk  1  food  8.00\n0  soap  1  home  2.25\n0  tea  1  food  1.50\n");
+  OpenList(u"list", [&](Dialog& list) {
+    const ListView& table = list.ListViewItem(kIdcShoppingListTable);
+    EXPECT_TRUE(table.IsRowCrossedOut(0));
+    EXPECT_FALSE(table.IsRowCrossedOut(1));
+    EXPECT_EQ(Shown(list, kIdcShoppingListLeft), "Left: 3.75");
+    Click(list, kIdcWithTax);  // soap 2.413125 with California's tax, tea untaxed
+    EXPECT_EQ(Shown(list, kIdcShoppingListLeft), "Left: 3.91");
+    ToggleTick(list, kIdcShoppingListTable, 1);
+    EXPECT_TRUE(table.IsRowCrossedOut(1));
+    EXPECT_EQ(Shown(list, kIdcShoppingListLeft) + " " + Row(list, 1),
+              "Left: 1.50 soap 1 home 2.25");
+  });
+}
+
+void PressKeys(const Dialog& list, Qt::Key key, Qt::KeyboardModifiers modifiers) {
+  QTest::keyClick(WidgetOf(list.Item(kIdcShoppingListTable)), key, modifiers);
+}
+
+const std::u16string kTickedList =
+    u"\uFEFF\n1  milk  1  food  8.00\n0  soap  1  home  2.25\n1  tea  1  food  1.50\n";
+
+TEST_F(ShoppingListTest, UntickAllClearsEveryTickInTheFileAtOnce) {
+  StoreList(u"list", kTickedList);
+  const std::string unticked =
+      Utf16Le(u"\uFEFF\n0  milk  1  food  8.00\n0  soap  1  home  2.25\n0  tea  1  food  1.50\n");
+  OpenList(u"list", [&](Dialog& list) {
+    PressKeys(list, Qt::Key_U, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(StoredList(u"list"), unticked);
+    EXPECT_EQ(Shown(list, kIdcShoppingListLeft), "Left: 11.75");
+    ToggleTick(list, kIdcShoppingListTable, 2);
+    ChooseFromMenu(list, kIdcShoppingListTable, QStringLiteral("Untick All"));
+    EXPECT_FALSE(list.ListViewItem(kIdcShoppingListTable).IsTicked(2));
+    EXPECT_EQ(StoredList(u"list"), unticked);
+  });
+}
+
+// A second "Del" must not take a row the user never chose.
+TEST_F(ShoppingListTest, ADeleteLeavesNoRowSelectedAndCtrlZPutsTheItemBackTickAndAll) {
+  StoreList(u"list", kTickedList);
+  OpenList(u"list", [&](Dialog& list) {
+    SelectRow(list, kIdcShoppingListTable, 0);
+    script_.ExpectMessage(kAskDelete, MessageResult::Yes);
+    Click(list, kIdcShoppingListDelete);
+    EXPECT_TRUE(list.ListViewItem(kIdcShoppingListTable).SelectedRows().empty());
+    PressKeys(list, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Row(list, 0) + " / " + Totals(list), "milk 1 food 8.00 / Tax:  0.00 / Total:  11.75");
+    EXPECT_TRUE(list.ListViewItem(kIdcShoppingListTable).IsTicked(0));
+    EXPECT_EQ(StoredList(u"list"), Utf16Le(kTickedList));
+  });
+}
+
+TEST_F(ShoppingListTest, SpaceTicksTheCurrentRowFromAnyColumn) {
+  StoreList(u"list", kTickedList);
+  OpenList(u"list", [&](Dialog& list) {
+    auto* view = static_cast<QAbstractItemView*>(WidgetOf(list.Item(kIdcShoppingListTable)));
+    view->setCurrentIndex(view->model()->index(1, 2));  // soap's catalog
+    PressKeys(list, Qt::Key_Space, Qt::NoModifier);
+    EXPECT_TRUE(list.ListViewItem(kIdcShoppingListTable).IsTicked(1));
+  });
+}
+
+// A disk with room for `bytes` more: a write past them fails as on a full disk.
+class ScopedDiskRoom {
+ public:
+  explicit ScopedDiskRoom(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &before_);
+    signal(SIGXFSZ, SIG_IGN);
+    const rlimit room{bytes, before_.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &room);
+  }
+  ~ScopedDiskRoom() { setrlimit(RLIMIT_FSIZE, &before_); }
+
+ private:
+  rlimit before_{};
+};
+
+TEST_F(ShoppingListTest, PrintingToAFullDiskSaysSoAndLeavesNoFile) {
+  StoreList(u"list", kTickedList);
+  const std::filesystem::path pdf = folder_.path() / "printed.pdf";
+  OpenList(u"list", [&](Dialog& list) {
+    const ScopedDiskRoom full(512);
+    const ScopedPrintToPdf printer(pdf);
+    script_.ExpectMessage(u"Failed to print the list.");
+    ChooseFromMenu(list, kIdcShoppingListTable, QStringLiteral("Print…"));
+  });
+  EXPECT_FALSE(std::filesystem::exists(pdf));
 }
 
 TEST_F(ShoppingListTest, ItemsAreWrittenThroughAtOnceAndFailedWritesChangeNothing) {
@@ -145,8 +241,8 @@ TEST_F(ShoppingListTest, ItemsAreWrittenThroughAtOnceAndFailedWritesChangeNothin
     script_.ExpectMessage(u"Failed to update shopping list file");
     Click(list, kIdcShoppingListDelete);
     EXPECT_EQ(Row(list, 1) + " / " + Row(list, 2), "soap 1 home 2.25 / cap 1 apparel 9.99");
-    Click(list, kIdcWithTax);  // 27.91 at California's 7.25 % is 2.023475 in tax
-    EXPECT_EQ(Totals(list), "Tax:  2.02 / Total:  29.93");
+    Click(list, kIdcWithTax);  // 16.74 of 27.91 is not food: 1.21365 at California's 7.25 %
+    EXPECT_EQ(Totals(list), "Tax:  1.21 / Total:  29.12");
   });
   EXPECT_EQ(StoredList(u"list"),
             Utf16Le(u"\uFEFF\n1  milk  3  food  10.50\n0  soap  1  home  2.25\n0  cap  1  apparel  "
@@ -320,7 +416,7 @@ TEST_F(ShoppingListTest, EveryTickIsSavedWhenAWindowOpensAboveOrTheListCloses) {
       for (int i = 0; i < 150; ++i) {
         const bool ticked = random() % 2 != 0, toggle = random() % 3 == 0;
         if (toggle) toggled.push_back(i);
-        const std::u16string rest = u"  item" + FromUtf8(std::to_string(i)) + u"  1  food  1.00\n";
+        const std::u16string rest = u"  item" + FromUtf8(std::to_string(i)) + u"  1  home  1.00\n";
         stored += (ticked ? u"1" : u"0") + rest;
         expected += (ticked != toggle ? u"1" : u"0") + rest;
       }

@@ -296,4 +296,15 @@ std::optional<double> ListStore::RewriteUpdate(std::u16string_view name, int pos
   });
 }
 
+std::optional<double> ListStore::RewriteInsert(std::u16string_view name, int position,
+                                               const ListItem& item, double subtotal) {
+  return Rewrite(name, subtotal, [&](std::vector<ItemLine>& lines, double& adjusted) {
+    if (position < 0 || static_cast<std::size_t>(position) > lines.size()) return false;
+    lines.insert(lines.begin() + position, ItemLine{item.checked ? u"1" : u"0", item.name, item.qty,
+                                                    item.catalog, item.price});
+    adjusted += ReadNumber(item.price);
+    return true;
+  });
+}
+
 }  // namespace tallyfox

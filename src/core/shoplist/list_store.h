@@ -72,6 +72,10 @@ class ListStore {
                                       double subtotal);  // 0-based
   std::optional<double> RewriteUpdate(std::u16string_view name, int position, int newQty,
                                       double newPrice, double oldPrice, double subtotal);
+  // Puts a deleted item back, tick and all, at `position` (0-based, up to the
+  // number of items).
+  std::optional<double> RewriteInsert(std::u16string_view name, int position, const ListItem& item,
+                                      double subtotal);
 
   // The list's file, or nothing for a name that no file in the folder can have.
   std::optional<std::filesystem::path> ListPath(std::u16string_view name) const;

@@ -4,11 +4,9 @@
 #include "core/shoplist/list_text.h"
 
 #include <algorithm>
-#include <variant>
 
 #include "core/common/numbers.h"
 #include "core/common/text.h"
-#include "core/tax/tax_rates.h"
 
 namespace tallyfox {
 namespace {
@@ -25,13 +23,14 @@ void ReplaceControlCharacters(std::u16string& text) {
 
 std::u16string TaxLine(double tax) { return u"Tax:  " + FormatAmount(tax); }
 std::u16string TotalLine(double total) { return u"Total:  " + FormatAmount(total); }
+std::u16string LeftLine(double left) { return u"Left: " + FormatAmount(left); }
 
 ListSheet MakeListSheet(std::u16string_view name, const ListContents& contents,
-                        std::optional<double> taxRate) {
+                        const std::optional<ListRates>& rates) {
   ListSheet sheet{std::u16string(name), {u"", u"Qty", u"Name", u"Catalog", u"Price"}, {}, {}};
   for (const ListItem& item : contents.items) sheet.rows.push_back(SheetRow(item));
-  const double tax = taxRate.value_or(0) * contents.subtotal;
-  if (taxRate) sheet.totals.push_back(TaxLine(tax));
+  const double tax = ListTaxOf(contents.items, contents.subtotal, rates.value_or(ListRates{})).tax;
+  if (rates) sheet.totals.push_back(TaxLine(tax));
   sheet.totals.push_back(TotalLine(tax + contents.subtotal));
   return sheet;
 }
@@ -53,12 +52,6 @@ std::u16string TerminalSheetText(const ListSheet& sheet) {
     for (std::u16string& field : row) ReplaceControlCharacters(field);
   }
   return ListSheetText(safe);
-}
-
-std::optional<double> StoredGeneralRate(const TaxSetting& setting) {
-  const TaxRate rate = LookupTaxRate(setting.stateCode, false, setting.customRateText);
-  if (const double* value = std::get_if<double>(&rate)) return *value;
-  return std::nullopt;
 }
 
 }  // namespace tallyfox

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "core/shoplist/list_store.h"
-#include "core/tax/tax_setting.h"
+#include "core/shoplist/list_tax.h"
 
 namespace tallyfox {
 
@@ -27,20 +27,18 @@ struct ListSheet {
 // "too large" for an amount past a double's range.
 std::u16string TaxLine(double tax);
 std::u16string TotalLine(double total);
+// "Left: 12.40": what the unticked items come to with their tax.
+std::u16string LeftLine(double left);
 
-// `taxRate` is the rate the Shopping List applies (0 without tax); nothing
+// `rates` are the rates the Shopping List applies (0 without tax); nothing
 // when no state is chosen, and then there is no tax line.
 ListSheet MakeListSheet(std::u16string_view name, const ListContents& contents,
-                        std::optional<double> taxRate);
+                        const std::optional<ListRates>& rates);
 
 // The sheet as a person would write it, one line each, ending in a newline.
 std::u16string ListSheetText(const ListSheet& sheet);
 // The same for a terminal: control characters and NUL in the list's texts,
 // which a terminal would obey or a reader stop at, come out as U+FFFD.
 std::u16string TerminalSheetText(const ListSheet& sheet);
-
-// The general rate of the stored setting (the custom rate for "S."), or
-// nothing when no state is chosen: what a list is taxed at outside its window.
-std::optional<double> StoredGeneralRate(const TaxSetting& setting);
 
 }  // namespace tallyfox

@@ -38,11 +38,14 @@ std::u16string RowTaxExplained(std::u16string_view tax, const std::vector<std::u
          PercentText(rate) + u", each row rounded to the cent)";
 }
 
-std::u16string SubtotalTaxExplained(std::u16string_view tax, double subtotal, double rate,
-                                    std::u16string_view source) {
-  if (source.empty()) return WithoutTax(tax);
-  return u"Tax " + std::u16string(tax) + u" = " + FormatAmount(subtotal) + u" \u00D7 " +
-         PercentText(rate) + u" (" + std::u16string(source) + u")";
+std::u16string PartsTaxExplained(std::u16string_view tax, const std::vector<TaxedPart>& parts) {
+  if (parts.empty()) return WithoutTax(tax);
+  std::u16string text = u"Tax " + std::u16string(tax);
+  for (const TaxedPart& part : parts) {
+    text += (&part == &parts.front() ? u" = " : u" + ") + FormatAmount(part.amount) + u" \u00D7 " +
+            PercentText(part.rate) + u" (" + part.source + u")";
+  }
+  return text;
 }
 
 std::u16string TotalExplained(std::u16string_view total, std::u16string_view subtotal,

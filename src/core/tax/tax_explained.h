@@ -22,9 +22,17 @@ std::u16string RateSource(bool withTax, std::u16string_view stateCode, bool isFo
 std::u16string RowTaxExplained(std::u16string_view tax, const std::vector<std::u16string>& rowTaxes,
                                double rate, std::u16string_view source);
 
-// A tax at the rate on the whole subtotal: "Tax 0.40 = 5.50 × 7.25 % (CA)".
-std::u16string SubtotalTaxExplained(std::u16string_view tax, double subtotal, double rate,
-                                    std::u16string_view source);
+// An amount taxed at one rate, and where that rate comes from.
+struct TaxedPart {
+  double amount = 0;
+  double rate = 0;
+  std::u16string source;
+};
+
+// A tax at a rate on each part of a subtotal:
+// "Tax 0.16 = 8.00 × 0 % (CA food rate) + 2.25 × 7.25 % (CA)". No part is
+// no tax.
+std::u16string PartsTaxExplained(std::u16string_view tax, const std::vector<TaxedPart>& parts);
 
 // "Total 35.29 = 32.90 + tax 2.39".
 std::u16string TotalExplained(std::u16string_view total, std::u16string_view subtotal,
