@@ -118,6 +118,9 @@ void Control::SetFocus() { widget_->setFocus(Qt::OtherFocusReason); }
 bool Control::HasFocus() const { return widget_->hasFocus(); }
 void Control::SetToolTip(std::u16string_view text) { widget_->setToolTip(ToQString(text)); }
 std::u16string Control::ToolTip() const { return FromQString(widget_->toolTip()); }
+void Control::SetAccessibleDescription(std::u16string_view text) {
+  widget_->setAccessibleDescription(ToQString(text));
+}
 
 void Control::Move(const PixelRect& rect) {
   widget_->setGeometry(rect.x, rect.y, rect.width, rect.height);

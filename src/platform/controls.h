@@ -59,6 +59,8 @@ class Control {
   // Shown when the pointer rests on the control; empty shows none.
   void SetToolTip(std::u16string_view text);
   std::u16string ToolTip() const;
+  // What a screen reader tells of the control besides its name.
+  void SetAccessibleDescription(std::u16string_view text);
 
   // The widget side, and the tests that act through it, reach the control's
   // widget and send its notifications here; the windows never do.

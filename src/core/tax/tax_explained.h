@@ -26,6 +26,11 @@ std::u16string RowTaxExplained(std::u16string_view tax, const std::vector<std::u
 std::u16string SubtotalTaxExplained(std::u16string_view tax, double subtotal, double rate,
                                     std::u16string_view source);
 
+// The tax a state code stands for, for a screen reader to tell beside the
+// state button: "CA: 7.25 %, food 0 %", "Custom rate: 8.25 %" or
+// "No state chosen".
+std::u16string TaxInForce(std::u16string_view stateCode, std::u16string_view customRateText);
+
 // "Total 35.29 = 32.90 + tax 2.39".
 std::u16string TotalExplained(std::u16string_view total, std::u16string_view subtotal,
                               std::u16string_view tax);
