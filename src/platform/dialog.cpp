@@ -107,6 +107,26 @@ bool Dialog::BuildWindow(QWidget* parent, bool child) {
   return true;
 }
 
+// Enter presses the push button that has the focus, as on every desktop,
+// and else the window's default button, enabled or not. False when the
+// window has neither, so that a page hands Enter up.
+bool Dialog::DispatchEnter() {
+  const auto& items = dialogTemplate().items;
+  QAbstractButton* chosen = nullptr;
+  for (std::size_t i = 0; i < items.size() && i < controls_.size(); ++i) {
+    if (items[i].kind != ControlKind::PushButton) continue;
+    auto* button = static_cast<QAbstractButton*>(WidgetOf(*controls_[i]));
+    if (button->hasFocus()) {
+      chosen = button;
+      break;
+    }
+    if (items[i].style & kDefaultButton) chosen = button;
+  }
+  if (chosen == nullptr) return false;
+  if (chosen->isEnabled() && chosen->isVisible()) chosen->click();
+  return true;
+}
+
 void Dialog::GroupRadioButtons() {
   const auto& items = dialogTemplate().items;
   QButtonGroup* group = nullptr;

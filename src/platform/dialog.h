@@ -144,6 +144,7 @@ class Dialog {
   void DispatchCancel() { OnCancel(); }
   void DispatchQuit() { OnQuit(); }
   void DispatchZoomKey(int step) { OnZoomKey(step); }
+  bool DispatchEnter();
   void ForgetWindow();
   DialogWidget* widget() const { return widget_; }
 

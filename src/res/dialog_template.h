@@ -48,6 +48,8 @@ enum ItemStyle : std::uint32_t {
   kSingleSelection = 1u << 14,
   kReportView = 1u << 15,  // list view in report mode with headings
   kNoColumnHeader = 1u << 16,
+  kDefaultButton = 1u << 17,  // Enter presses it, wherever the focus is in the window
+  kNumber = 1u << 18,         // an edit for a number: entering it selects all it holds
 };
 
 constexpr std::uint32_t operator|(ItemStyle a, ItemStyle b) {

@@ -44,14 +44,15 @@ void PressKeys(const Dialog& window, const char* keys, Qt::KeyboardModifiers mod
 
 // A new user's first start, without a tax file, is quiet. Calculator tabs
 // show the state in force; the icon suits a double-density screen. A price
-// can be typed at once; Escape loses nothing, Ctrl+Q quits.
+// can be typed at once and Enter adds up; Escape loses nothing, Ctrl+Q quits.
 TEST_F(MainWindowTest, StartsOnTheSalePageAndEachTabShowsExactlyItsPage) {
   std::filesystem::remove(folder_.path() / "tax.ini");
   Run(testing::kPortrait, [](CTallyfoxDlg& window) {
     ExpectOnlyPageShown(window, 0);
     EXPECT_EQ(Shown(window.SalePage(), kSaleQtyIds[15]), "1") << "rows reset at start";
-    PressKeys(window, "12");
+    PressKeys(window, "12\r");
     EXPECT_EQ(Shown(window.SalePage(), kIdcSaleFirstPrice), "12");
+    EXPECT_EQ(Shown(window.SalePage(), kIdcSaleTotal), "12.00");
     const Control& stateButton = window.SalePage().Item(kIdcStateButton);
     EXPECT_EQ(stateButton.ToolTip(), u"Tax Setup");
     EXPECT_EQ(WidgetOf(stateButton)->accessibleDescription(), QStringLiteral("No state chosen"));

@@ -39,9 +39,9 @@ TEST(TemplatesTest, EveryWindowHasItsTemplateWithItemsApartNamedAndTabbedByKind)
       EXPECT_FALSE(names[i].empty() && SpokenCaption(a.caption).empty()) << "nameless";
       EXPECT_TRUE(r.cx > 0 && r.cy > 0 && r.x >= 0 && r.y >= 0 && r.x + r.cx <= dialog->cx);
       EXPECT_TRUE(a.kind == DropDownList || r.y + r.cy <= dialog->cy);
-      // Labels take no tab stop; nor does the converter's result, which the value gives.
+      // Labels take no tab stop; nor do boxes that only show a result.
       const bool label = a.kind == StaticText || a.kind == Picture || a.kind == TabControl;
-      const bool input = !label && !(converter && a.id == kIdcResultField);
+      const bool input = !label && !(a.kind == Edit && (a.style & kReadOnly));
       EXPECT_TRUE(a.kind == RadioButton || ((a.style & kTabStop) != 0) == input);
       for (std::size_t j = i + 1; j < items.size() && !laidOver(a); ++j) {
         const DuRect& s = items[j].rect;
@@ -50,6 +50,16 @@ TEST(TemplatesTest, EveryWindowHasItsTemplateWithItemsApartNamedAndTabbedByKind)
                     std::min(r.y + r.cy, s.y + s.cy) - std::max(r.y, s.y) <= 1);
       }
     }
+  }
+}
+
+// Enter has at most one default button to press.
+TEST(TemplatesTest, AWindowHasAtMostOneDefaultButton) {
+  for (const DialogTemplate* dialog : AllTemplates()) {
+    const auto isDefault = [](const ItemTemplate& item) {
+      return (item.style & kDefaultButton) != 0;
+    };
+    EXPECT_LE(std::ranges::count_if(dialog->items, isDefault), 1) << dialog->number;
   }
 }
 
