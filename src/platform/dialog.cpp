@@ -11,6 +11,7 @@
 #include <cstdlib>
 
 #include "platform/dialog_units.h"
+#include "platform/keyboard_cues.h"
 #include "platform/modal.h"
 #include "platform/test_seam.h"
 #include "platform/widgets.h"
@@ -87,6 +88,7 @@ const DialogTemplate& Dialog::dialogTemplate() const {
 }
 
 bool Dialog::BuildWindow(QWidget* parent, bool child) {
+  ShowMnemonicsWhileAltHeld();
   const DialogTemplate& tmpl = dialogTemplate();
   widget_ = new DialogWidget(*this, parent, child);
   const QFont font = DialogFont(tmpl);
@@ -103,8 +105,16 @@ bool Dialog::BuildWindow(QWidget* parent, bool child) {
                                     [this](Notification& n) { DispatchNotification(n); }));
   }
   GroupRadioButtons();
+  GiveMnemonics();
   SetAccessibleNames(tmpl.items, controls_);
   return true;
+}
+
+void Dialog::GiveMnemonics() {
+  const std::vector<std::size_t> places = MnemonicPlaces(dialogTemplate().items);
+  for (std::size_t i = 0; i < places.size() && i < controls_.size(); ++i) {
+    if (auto* button = dynamic_cast<Button*>(controls_[i].get())) button->SetMnemonic(places[i]);
+  }
 }
 
 // Enter presses the push button that has the focus, as on every desktop,

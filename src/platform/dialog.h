@@ -151,6 +151,7 @@ class Dialog {
   bool BuildWindow(QWidget* parent, bool child);
   void InitWindow();
   void GroupRadioButtons();
+  void GiveMnemonics();
   void FitTopLevelWindow();
   int IndexOf(int id) const;
 

@@ -3,10 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QMessageBox>
 #include <QTest>
 
 #include "calc/sale_page.h"
+#include "platform/keyboard_cues.h"
 #include "platform/widgets.h"
 #include "res/tax_setup_ids.h"
 #include "support/program_harness.h"
@@ -56,6 +58,25 @@ TEST_F(KeyboardTest, EnterPressesTheDefaultButtonOrTheFocusedOne) {
     page.Item(kIdcSaleClear).SetFocus();
     PressKeys(page, u"Return");
     EXPECT_EQ(Shown(page, kIdcSaleTotal) + Shown(page, kSaleQtyIds[0]), "1") << "C, not Calc";
+  });
+}
+
+// The letter is a mark beside the caption: the caption itself is unchanged.
+TEST_F(KeyboardTest, AltWithALetterPressesItsButtonWhichUnderlinesItOnlyWhileAltIsDown) {
+  WithSalePage([&](CDialogTab2& page) {
+    TypeInto(page, kSalePriceIds[0], u"12");
+    PressKeys(page, u"Alt+W");
+    PressKeys(page, u"Alt+A");
+    EXPECT_EQ(Shown(page, kIdcSaleTotal), "12.87");
+    EXPECT_EQ(Shown(page, kIdcSaleCalc), "Calc");
+    auto* calc = static_cast<QAbstractButton*>(WidgetOf(page.Item(kIdcSaleCalc)));
+    EXPECT_EQ(calc->text(), QStringLiteral("C&alc"));
+    QWidget* focus = WidgetOf(page)->window()->focusWidget();
+    EXPECT_FALSE(MnemonicsShown());
+    QTest::keyPress(focus, Qt::Key_Alt, Qt::AltModifier);
+    EXPECT_TRUE(MnemonicsShown());
+    QTest::keyRelease(focus, Qt::Key_Alt);
+    EXPECT_FALSE(MnemonicsShown());
   });
 }
 
