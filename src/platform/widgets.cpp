@@ -178,6 +178,20 @@ void TabControlWidget::resizeEvent(QResizeEvent* event) {
 
 namespace {
 
+// The keys that move in a list also choose. Where the focus already stands
+// on the only entry, they would move nowhere and leave it unchosen.
+void ChooseWhereMoved(QAbstractItemView& view, const QKeyEvent& event) {
+  static constexpr Qt::Key kMoves[] = {Qt::Key_Up,  Qt::Key_Down,   Qt::Key_Home,
+                                       Qt::Key_End, Qt::Key_PageUp, Qt::Key_PageDown};
+  const bool moved =
+      std::find(std::begin(kMoves), std::end(kMoves), event.key()) != std::end(kMoves);
+  QItemSelectionModel* selection = view.selectionModel();
+  if (moved && !selection->hasSelection() && view.currentIndex().isValid()) {
+    selection->select(view.currentIndex(),
+                      QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  }
+}
+
 // Paints each row on the background its owner chose.
 class RowBackgroundDelegate : public QStyledItemDelegate {
  public:
@@ -392,6 +406,11 @@ ListViewWidget::ListViewWidget(QWidget* parent)
   header()->setSectionHidden(0, true);  // a tree always has a column; none is shown yet
 }
 
+void ListViewWidget::keyPressEvent(QKeyEvent* event) {
+  QTreeView::keyPressEvent(event);
+  ChooseWhereMoved(*this, *event);
+}
+
 namespace {
 
 Qt::Alignment EditAlignment(std::uint32_t style) {
@@ -485,8 +504,6 @@ class NumberEditWidget : public QLineEdit {
   bool focusingClick_ = false;
 };
 
-// In a list box the keys that move also choose: with one entry, the arrow
-// keys, Home and End would otherwise leave it focused but never selected.
 class ListBoxWidget : public QListWidget {
  public:
   using QListWidget::QListWidget;
@@ -494,13 +511,7 @@ class ListBoxWidget : public QListWidget {
  protected:
   void keyPressEvent(QKeyEvent* event) override {
     QListWidget::keyPressEvent(event);
-    static constexpr Qt::Key kMoves[] = {Qt::Key_Up,  Qt::Key_Down,   Qt::Key_Home,
-                                         Qt::Key_End, Qt::Key_PageUp, Qt::Key_PageDown};
-    const bool moves =
-        std::find(std::begin(kMoves), std::end(kMoves), event->key()) != std::end(kMoves);
-    if (moves && selectedItems().isEmpty() && currentItem() != nullptr) {
-      currentItem()->setSelected(true);
-    }
+    ChooseWhereMoved(*this, *event);
   }
 };
 

@@ -151,6 +151,9 @@ class ListViewWidget : public QTreeView {
   // Asks the owner for a row's background through the custom-draw stages.
   std::function<Rgb(int row)> rowBackground;
 
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   ListViewModel* items_;
   bool tickBoxes_ = false;

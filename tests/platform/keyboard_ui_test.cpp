@@ -99,10 +99,10 @@ TEST_F(KeyboardTest, NumberBoxesSelectAllOnEntryAndTabSkipsTheResults) {
   });
 }
 
-// With one list the keys that move choose it, Enter opens it, and a new
-// list is chosen as soon as it is made.
+// With one list the keys that move choose it, Enter opens it, and the
+// same keys choose its only item.
 TEST_F(KeyboardTest, KeysChooseTheOnlyListAndEnterOpensIt) {
-  StoreList(u"milk", u"\uFEFF\n");
+  StoreList(u"milk", u"\uFEFF\n0  tea  2  food  3.00\n");
   RunPage([&](CDialogTab4& page) {
     ListBox& lists = page.ListBoxItem(kIdcShoplistListBox);
     lists.SetFocus();
@@ -112,7 +112,13 @@ TEST_F(KeyboardTest, KeysChooseTheOnlyListAndEnterOpensIt) {
       EXPECT_EQ(lists.CurSel(), 0) << ToUtf8(key);
     }
     EXPECT_TRUE(IsEnabled(page, kIdcShoplistEdit));
-    script_.ExpectDialog(kIddShoppingListPortrait, CloseWithCaptionOk);
+    script_.ExpectDialog(kIddShoppingListPortrait, [&](Dialog& list) {
+      ListView& items = list.ListViewItem(kIdcShoppingListTable);
+      items.SetFocus();
+      PressKeys(list, u"End");
+      EXPECT_EQ(items.SelectedRows(), std::vector<int>{0});
+      CloseWithCaptionOk(list);
+    });
     PressKeys(page, u"Return");
   });
 }
