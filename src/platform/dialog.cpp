@@ -118,8 +118,9 @@ void Dialog::GiveMnemonics() {
 }
 
 // Enter presses the push button that has the focus, as on every desktop,
-// and else the window's default button, enabled or not. False when the
-// window has neither, so that a page hands Enter up.
+// and else the window's default button; a disabled one takes Enter and
+// does nothing. False when the window has neither, so that a page hands
+// Enter up.
 bool Dialog::DispatchEnter() {
   const auto& items = dialogTemplate().items;
   QAbstractButton* chosen = nullptr;
