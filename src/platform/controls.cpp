@@ -78,13 +78,30 @@ void Control::Send(Notification& notification) const {
 std::u16string Control::Text() const { return {}; }
 void Control::SetText(std::u16string_view) {}
 
-std::u16string Button::Text() const { return FromQString(As<QAbstractButton>(widget())->text()); }
+Button::Button(const ItemTemplate& item, QWidget* widget, Sink sink)
+    : Control(item, widget, std::move(sink)), caption_(item.caption), mnemonic_(kNoMnemonic) {}
+
+std::u16string Button::Text() const { return caption_; }
 
 void Button::SetText(std::u16string_view text) {
-  const QString value = ToQString(text);
-  As<QAbstractButton>(widget())->setText(value);
+  caption_ = text;
+  std::u16string marked = caption_;
+  if (Mnemonic() != 0) marked.insert(mnemonic_, 1, u'&');
+  As<QAbstractButton>(widget())->setText(ToQString(marked));
   // A button named for what it does still tells what it shows.
-  if (!widget()->accessibleName().isEmpty()) widget()->setAccessibleDescription(value);
+  if (!widget()->accessibleName().isEmpty()) widget()->setAccessibleDescription(ToQString(text));
+}
+
+void Button::SetMnemonic(std::size_t place) {
+  mnemonic_ = place;
+  SetText(std::u16string(caption_));
+}
+
+// A caption changed since the letter was chosen may no longer hold it.
+char16_t Button::Mnemonic() const {
+  if (mnemonic_ >= caption_.size()) return 0;
+  const char16_t letter = caption_[mnemonic_];
+  return IsMnemonicLetter(letter) ? letter : 0;
 }
 
 std::u16string Edit::Text() const { return FromQString(As<QLineEdit>(widget())->text()); }
@@ -151,6 +168,9 @@ void Control::SetFocus() { widget_->setFocus(Qt::OtherFocusReason); }
 bool Control::HasFocus() const { return widget_->hasFocus(); }
 void Control::SetToolTip(std::u16string_view text) { widget_->setToolTip(ToQString(text)); }
 std::u16string Control::ToolTip() const { return FromQString(widget_->toolTip()); }
+void Control::SetAccessibleDescription(std::u16string_view text) {
+  widget_->setAccessibleDescription(ToQString(text));
+}
 
 void Control::SetDescription(std::u16string_view text) {
   SetToolTip(text);

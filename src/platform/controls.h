@@ -15,6 +15,7 @@
 
 #include "platform/notification.h"
 #include "res/dialog_template.h"
+#include "res/mnemonics.h"
 
 class QWidget;
 
@@ -62,6 +63,8 @@ class Control {
   // The tooltip, given to screen readers too as the control's description.
   void SetDescription(std::u16string_view text);
   std::u16string Description() const;
+  // What a screen reader tells of the control besides its name.
+  void SetAccessibleDescription(std::u16string_view text);
 
   // The widget side, and the tests that act through it, reach the control's
   // widget and send its notifications here; the windows never do.
@@ -84,10 +87,20 @@ class Control {
 // Push buttons, and the check boxes and radio buttons built on them.
 class Button : public Control {
  public:
-  using Control::Control;
+  Button(const ItemTemplate& item, QWidget* widget, Sink sink);
+  // The caption as set, without the mnemonic's marker.
   std::u16string Text() const override;
   void SetText(std::u16string_view text) override;
   void ShowTemplate(const ItemTemplate& item) override { SetText(item.caption); }
+  // Alt with the caption's letter at `place` presses the button; the letter
+  // is underlined while Alt is held. kNoMnemonic for none.
+  void SetMnemonic(std::size_t place);
+  // The letter Alt presses the button with; 0 for none.
+  char16_t Mnemonic() const;
+
+ private:
+  std::u16string caption_;
+  std::size_t mnemonic_;
 };
 
 class CheckBox : public Button {

@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include "platform/dialog_units.h"
+#include "platform/keyboard_cues.h"
 #include "platform/modal.h"
 #include "platform/test_seam.h"
 #include "platform/widgets.h"
@@ -86,6 +87,7 @@ const DialogTemplate& Dialog::dialogTemplate() const {
 }
 
 bool Dialog::BuildWindow(QWidget* parent, bool child) {
+  ShowMnemonicsWhileAltHeld();
   const DialogTemplate& tmpl = dialogTemplate();
   widget_ = new DialogWidget(*this, parent, child);
   const BaseUnits units = BaseUnitsOf(DialogFont(tmpl, kNormalZoom));
@@ -103,7 +105,36 @@ bool Dialog::BuildWindow(QWidget* parent, bool child) {
                                     [this](Notification& n) { DispatchNotification(n); }));
   }
   GroupRadioButtons();
+  GiveMnemonics();
   SetAccessibleNames(tmpl.items, controls_);
+  return true;
+}
+
+void Dialog::GiveMnemonics() {
+  const std::vector<std::size_t> places = MnemonicPlaces(dialogTemplate().items);
+  for (std::size_t i = 0; i < places.size() && i < controls_.size(); ++i) {
+    if (auto* button = dynamic_cast<Button*>(controls_[i].get())) button->SetMnemonic(places[i]);
+  }
+}
+
+// Enter presses the push button that has the focus, as on every desktop,
+// and else the window's default button; a disabled one takes Enter and
+// does nothing. False when the window has neither, so that a page hands
+// Enter up.
+bool Dialog::DispatchEnter() {
+  const auto& items = dialogTemplate().items;
+  QAbstractButton* chosen = nullptr;
+  for (std::size_t i = 0; i < items.size() && i < controls_.size(); ++i) {
+    if (items[i].kind != ControlKind::PushButton) continue;
+    auto* button = static_cast<QAbstractButton*>(WidgetOf(*controls_[i]));
+    if (button->hasFocus()) {
+      chosen = button;
+      break;
+    }
+    if (items[i].style & kDefaultButton) chosen = button;
+  }
+  if (chosen == nullptr) return false;
+  if (chosen->isEnabled() && chosen->isVisible()) chosen->click();
   return true;
 }
 

@@ -153,12 +153,14 @@ class Dialog {
   void DispatchCancel() { OnCancel(); }
   void DispatchQuit() { OnQuit(); }
   void DispatchZoomKey(int step) { OnZoomKey(step); }
+  bool DispatchEnter();
   void ForgetWindow();
   DialogWidget* widget() const { return widget_; }
 
   bool BuildWindow(QWidget* parent, bool child);
   void InitWindow();
   void GroupRadioButtons();
+  void GiveMnemonics();
   int IndexOf(int id) const;
 
   int templateNumber_;

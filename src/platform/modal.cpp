@@ -4,6 +4,7 @@
 #include "platform/modal.h"
 
 #include <QMessageBox>
+#include <memory>
 #include <vector>
 
 #include "platform/dialog.h"
@@ -26,19 +27,28 @@ void SendCancelModeToActive() {
   if (Dialog* active = ActiveDialog()) active->DispatchCancelMode();
 }
 
+// Every question asks before something is deleted: Enter must not answer Yes.
+std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* parent, std::u16string_view text,
+                                            MessageButtons buttons) {
+  const bool question = buttons == MessageButtons::YesNo;
+  auto box = std::make_unique<QMessageBox>(
+      QMessageBox::NoIcon, QStringLiteral("Tallyfox"), ToQString(text),
+      question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
+  if (question) box->setDefaultButton(QMessageBox::No);
+  QFont font = box->font();
+  font.setPointSizeF(font.pointSizeF() * Zoom() / kNormalZoom);
+  box->setFont(font);
+  return box;
+}
+
 MessageResult MessageBox(const Dialog* owner, std::u16string_view text, MessageButtons buttons) {
   SendCancelModeToActive();
   if (UiScript* script = UiScript::Installed()) return script->AnswerMessage(text);
 
   const Dialog* parent = owner != nullptr ? owner : ActiveDialog();
-  QMessageBox box(
-      QMessageBox::NoIcon, QStringLiteral("Tallyfox"), ToQString(text),
-      buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
-      parent != nullptr ? WidgetOf(*parent) : nullptr);
-  QFont font = box.font();
-  font.setPointSizeF(font.pointSizeF() * Zoom() / kNormalZoom);
-  box.setFont(font);
-  const int answer = box.exec();
+  const std::unique_ptr<QMessageBox> box =
+      MakeMessageBox(parent != nullptr ? WidgetOf(*parent) : nullptr, text, buttons);
+  const int answer = box->exec();
   if (buttons == MessageButtons::Ok) return MessageResult::Ok;
   return answer == QMessageBox::Yes ? MessageResult::Yes : MessageResult::No;
 }

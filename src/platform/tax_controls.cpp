@@ -13,6 +13,9 @@ namespace tallyfox {
 void TaxControls::ShowStateCode() {
   const std::u16string& code = values_.taxSetting.stateCode;
   window_.SetItemText(kIdcStateButton, code.empty() ? kNoStateCode : std::u16string_view(code));
+  Control& button = window_.Item(kIdcStateButton);
+  button.SetToolTip(u"Tax Setup");
+  button.SetAccessibleDescription(TaxInForce(ShownStateCode(), values_.taxSetting.customRateText));
 }
 
 std::u16string TaxControls::ShownStateCode() const {
@@ -29,7 +32,9 @@ bool TaxControls::AcceptWithTaxClick() {
 bool TaxControls::ChooseState() {
   if (!values_.runTaxSetup || !values_.runTaxSetup(values_)) return false;
   ShowStateCode();
-  if (values_.taxSetting.stateCode != kNoStateCode) {
+  // What the button shows decides, as it does for every sum: a code that
+  // shows as "..." (none, or an empty one from a damaged file) turns nothing on.
+  if (ShownStateCode() != kNoStateCode) {
     window_.CheckBoxItem(kIdcWithTax).SetChecked(true);
     window_.CheckBoxItem(kIdcFood).Enable(true);
   }

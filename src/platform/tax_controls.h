@@ -20,7 +20,8 @@ class TaxControls {
  public:
   TaxControls(Dialog& window, ProgramValues& values) : window_(window), values_(values) {}
 
-  // The state code in force on the state button, "..." for none.
+  // The state code in force on the state button, "..." for none; its
+  // tooltip names what it opens and a screen reader tells the rate in force.
   void ShowStateCode();
   // The code as the button shows it, which is what the window computes with.
   std::u16string ShownStateCode() const;

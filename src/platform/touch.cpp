@@ -106,6 +106,7 @@ void InstallLongPressMenus() {
 Qt::InputMethodHints InputHintsFor(std::uint32_t style) {
   if (style & kReadOnly) return Qt::ImhNone;
   if (style & kDigitsOnly) return Qt::ImhDigitsOnly;
+  if (style & kNumber) return Qt::ImhFormattedNumbersOnly;
   return Qt::ImhNone;
 }
 

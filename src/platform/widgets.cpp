@@ -206,8 +206,13 @@ void DialogWidget::keyPressEvent(QKeyEvent* event) {
     }
     return;
   }
-  if (key == Qt::Key_Enter || key == Qt::Key_Return || key == Qt::Key_Escape) {
-    event->ignore();  // no default button: Enter does nothing; a page hands Escape up
+  if (key == Qt::Key_Enter || key == Qt::Key_Return) {
+    // A page without a default button hands Enter up to the window that holds it.
+    if (!owner_.DispatchEnter()) event->ignore();
+    return;
+  }
+  if (key == Qt::Key_Escape) {
+    event->ignore();  // a page hands Escape up
     return;
   }
   QDialog::keyPressEvent(event);
@@ -267,6 +272,20 @@ namespace {
 void CrossOut(QStyleOptionViewItem& look) {
   look.font.setStrikeOut(true);
   look.palette.setColor(QPalette::Text, look.palette.color(QPalette::PlaceholderText));
+}
+
+// The keys that move in a list also choose. Where the focus already stands
+// on the only entry, they would move nowhere and leave it unchosen.
+void ChooseWhereMoved(QAbstractItemView& view, const QKeyEvent& event) {
+  static constexpr Qt::Key kMoves[] = {Qt::Key_Up,  Qt::Key_Down,   Qt::Key_Home,
+                                       Qt::Key_End, Qt::Key_PageUp, Qt::Key_PageDown};
+  const bool moved =
+      std::find(std::begin(kMoves), std::end(kMoves), event.key()) != std::end(kMoves);
+  QItemSelectionModel* selection = view.selectionModel();
+  if (moved && !selection->hasSelection() && view.currentIndex().isValid()) {
+    selection->select(view.currentIndex(),
+                      QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  }
 }
 
 // Paints each row on the background its owner chose.
@@ -498,6 +517,7 @@ void ListViewWidget::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QTreeView::keyPressEvent(event);
+  ChooseWhereMoved(*this, *event);
 }
 
 namespace {
@@ -603,8 +623,49 @@ class DigitsValidator : public QValidator {
   }
 };
 
+// A click into a number box selects all it holds, as Tab does, so that
+// typing replaces the value instead of adding to it ("1" and 3 making "13").
+class NumberEditWidget : public QLineEdit {
+ public:
+  using QLineEdit::QLineEdit;
+
+ protected:
+  void focusInEvent(QFocusEvent* event) override {
+    QLineEdit::focusInEvent(event);
+    focusingClick_ = event->reason() == Qt::MouseFocusReason;
+  }
+  void mousePressEvent(QMouseEvent* event) override {
+    QLineEdit::mousePressEvent(event);
+    if (focusingClick_) selectAll();
+  }
+  // The click that brought the focus keeps its selection of everything.
+  void mouseMoveEvent(QMouseEvent* event) override {
+    if (!focusingClick_) QLineEdit::mouseMoveEvent(event);
+  }
+  void mouseReleaseEvent(QMouseEvent* event) override {
+    QLineEdit::mouseReleaseEvent(event);
+    focusingClick_ = false;
+  }
+
+ private:
+  bool focusingClick_ = false;
+};
+
+class ListBoxWidget : public QListWidget {
+ public:
+  using QListWidget::QListWidget;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    QListWidget::keyPressEvent(event);
+    ChooseWhereMoved(*this, *event);
+  }
+};
+
 QWidget* MakeEdit(const ItemTemplate& item, QWidget* parent) {
-  auto* edit = new QLineEdit(ToQString(item.caption), parent);
+  const QString text = ToQString(item.caption);
+  auto* edit =
+      (item.style & kNumber) ? new NumberEditWidget(text, parent) : new QLineEdit(text, parent);
   edit->setReadOnly(item.style & kReadOnly);
   edit->setAlignment(EditAlignment(item.style));
   edit->setFrame(true);
@@ -639,7 +700,7 @@ QWidget* MakeListWidget(const ItemTemplate& item, QWidget* parent) {
     case ControlKind::DropDownList:
       return MakeComboBox(item, parent);
     case ControlKind::ListBox: {
-      auto* list = new QListWidget(parent);
+      auto* list = new ListBoxWidget(parent);
       list->setSelectionMode(QAbstractItemView::SingleSelection);
       EnableTouchScrolling(list);
       return list;

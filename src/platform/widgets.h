@@ -23,6 +23,9 @@
 #include <vector>
 
 #include "platform/controls.h"
+#include "platform/modal.h"
+
+class QMessageBox;
 
 namespace tallyfox {
 
@@ -165,6 +168,9 @@ class ListViewWidget : public QTreeView {
  protected:
   void keyPressEvent(QKeyEvent* event) override;
 
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   ListViewModel* items_;
   bool tickBoxes_ = false;
@@ -173,6 +179,11 @@ class ListViewWidget : public QTreeView {
 // Tells a list view's owner that a row's state (focus, selection, tick) has
 // changed since it last told, with the state before and after.
 void ReportRowChange(const ListView& control, int row);
+
+// A message box as MessageBox shows it: titled "Tallyfox", and a question
+// (Yes and No) with No as its default button.
+std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* parent, std::u16string_view text,
+                                            MessageButtons buttons);
 
 // Builds the control of a template item, widget and wrapper.
 std::unique_ptr<Control> MakeControl(const ItemTemplate& item, QWidget* parent,

@@ -48,7 +48,9 @@ enum ItemStyle : std::uint32_t {
   kSingleSelection = 1u << 14,
   kReportView = 1u << 15,  // list view in report mode with headings
   kNoColumnHeader = 1u << 16,
-  kTypedEntry = 1u << 17,  // drop-down list that also takes a text typed into it
+  kTypedEntry = 1u << 17,     // drop-down list that also takes a text typed into it
+  kDefaultButton = 1u << 18,  // Enter presses it, wherever the focus is in the window
+  kNumber = 1u << 19,         // an edit for a number: entering it selects all it holds
 };
 
 constexpr std::uint32_t operator|(ItemStyle a, ItemStyle b) {

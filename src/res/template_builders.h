@@ -33,13 +33,27 @@ constexpr ItemTemplate Button(int id, std::u16string_view caption, DuRect rect) 
   return Item(id, ControlKind::PushButton, caption, rect, kTabStop);
 }
 
+// The button Enter presses.
+constexpr ItemTemplate DefaultButton(int id, std::u16string_view caption, DuRect rect) {
+  return Item(id, ControlKind::PushButton, caption, rect, kTabStop | kDefaultButton);
+}
+
 constexpr ItemTemplate CheckBox(int id, std::u16string_view caption, DuRect rect,
                                 std::uint32_t extra = kStyleNone) {
   return Item(id, ControlKind::CheckBox, caption, rect, kTabStop | extra);
 }
 
+// A read-only box is no Tab stop: Tab goes from input to input, and the
+// mouse still selects what the box shows.
 constexpr ItemTemplate Edit(int id, DuRect rect, std::uint32_t extra = kStyleNone) {
-  return Item(id, ControlKind::Edit, {}, rect, kEditStyle | extra);
+  const std::uint32_t style = kEditStyle | extra;
+  return Item(id, ControlKind::Edit, {}, rect,
+              (extra & kReadOnly) != 0 ? style & ~static_cast<std::uint32_t>(kTabStop) : style);
+}
+
+// A box for a number; one of digits only is a number box too.
+constexpr ItemTemplate NumberEdit(int id, DuRect rect, std::uint32_t extra = kStyleNone) {
+  return Edit(id, rect, kNumber | extra);
 }
 
 // The height of a drop-down list is its height when opened.

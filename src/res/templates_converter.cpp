@@ -36,15 +36,15 @@ constexpr std::array<ItemTemplate, 10> ConverterItems(const ConverterLayout& at)
       Named(u"Category", DropDown(kIdcCategoryList, at.category, kCategories)),
       Named(u"From unit", DropDown(kIdcFromUnitList, at.fromUnit, {})),
       Named(u"To unit", DropDown(kIdcToUnitList, at.toUnit, {})),
-      Named(u"Value", Edit(kIdcValueField, at.value)),
+      Named(u"Value", NumberEdit(kIdcValueField, at.value)),
       Named(u"Result",
             Item(kIdcResultField, ControlKind::Edit, {}, at.result, kBorder | kReadOnly)),
       Named(u"Shoe sizes", Item(kIdcShoeTable, ControlKind::ListView, {}, at.shoeTable,
                                 kReportView | kBorder | kTabStop)),
-      Button(kIdcSetRate, u"Set", at.setRate),
+      DefaultButton(kIdcSetRate, u"Set", at.setRate),
       Item(kIdcExchangeRateLabel, ControlKind::StaticText, u"Exchange rate:", at.rateLabel,
            kStyleNone),
-      Edit(kIdcExchangeRateField, at.rate),
+      NumberEdit(kIdcExchangeRateField, at.rate),
       Button(kIdcUpdateRates, u"Update Rates", at.updateRates),
   };
 }

@@ -51,10 +51,10 @@ constexpr auto MakeDiscountItems(const DiscountLayout& at) {
   std::array<ItemTemplate, kItemsBesidesBoxes + 2 * kBoxCount> items{};
   std::size_t n = 0;
   items[n++] = Label(u"Price", {at.priceLabelX, kPriceRowY + 2, 20, kLabelHeight});
-  items[n++] = Edit(kIdcDiscountPrice, {at.priceX, kPriceRowY, 40, 12});
+  items[n++] = NumberEdit(kIdcDiscountPrice, {at.priceX, kPriceRowY, 40, 12});
   items[n++] = Named(u"Price with tax", Edit(kIdcDiscountPriceWithTax,
                                              {at.priceWithTaxX, kPriceRowY, 40, 12}, kReadOnly));
-  items[n++] = Button(kIdcDiscountCalc, u"Calc", {at.calcX, kPriceRowY, 25, 21});
+  items[n++] = DefaultButton(kIdcDiscountCalc, u"Calc", {at.calcX, kPriceRowY, 25, 21});
   items[n++] = FoodBox({at.foodX, kTaxRowY, 30, 10});
   items[n++] = WithTaxBox({at.withTaxX, kTaxRowY, 41, 10});
   items[n++] = StateButton({at.stateX, kTaxRowY, 14, 10});
@@ -68,8 +68,8 @@ constexpr auto MakeDiscountItems(const DiscountLayout& at) {
     items[n++] = Edit(kDiscountBoxIds[i], {x, y, kBoxWidth, at.boxHeight}, kReadOnly | kAlignRight);
   }
   items[n++] = Label(u"Customize(%)", {at.customX, at.customLabelY, 56, kLabelHeight});
-  items[n++] = Edit(kIdcDiscountCustomPercent, {at.customX, at.customBoxY, 16, at.boxHeight},
-                    kDigitsOnly | kAlignRight);
+  items[n++] = NumberEdit(kIdcDiscountCustomPercent, {at.customX, at.customBoxY, 16, at.boxHeight},
+                          kDigitsOnly | kAlignRight);
   items[n++] = Named(
       u"Price at custom discount",
       Edit(kIdcDiscountCustomResult, {at.customResultX, at.customBoxY, kBoxWidth, at.boxHeight},

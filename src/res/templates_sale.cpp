@@ -49,9 +49,9 @@ constexpr SaleItems MakeSaleItems(const SaleGrid& grid,
     const auto& x = grid.columnX[row / kRowsPerBlock];
     const int y = grid.rowY[row % kRowsPerBlock];
     const auto box = [&](std::size_t c) { return DuRect{x[c], y, kColumnWidths[c], kFieldHeight}; };
-    items[n++] = Edit(kSalePriceIds[row], box(0));
-    items[n++] = Edit(kSalePercentIds[row], box(1), kDigitsOnly);
-    items[n++] = Edit(kSaleQtyIds[row], box(2), kDigitsOnly);
+    items[n++] = NumberEdit(kSalePriceIds[row], box(0));
+    items[n++] = NumberEdit(kSalePercentIds[row], box(1), kDigitsOnly);
+    items[n++] = NumberEdit(kSaleQtyIds[row], box(2), kDigitsOnly);
     items[n++] = Named(u"Result", Edit(kSaleResultIds[row], box(3), kReadOnly));
   }
   for (const ItemTemplate& item : others) items[n++] = item;
@@ -71,7 +71,7 @@ constexpr SaleItems kPortraitItems =
                       Edit(kIdcSaleTax, {86, 126, 38, 12}, kReadOnly),
                       Label(u"Total", {64, 140, 21, kLabelHeight}, kAlignRight),
                       Edit(kIdcSaleTotal, {86, 138, 38, 12}, kReadOnly),
-                      Button(kIdcSaleCalc, u"Calc", {127, 126, 28, 24}),
+                      DefaultButton(kIdcSaleCalc, u"Calc", {127, 126, 28, 24}),
                   });
 
 constexpr SaleItems kLandscapeItems =
@@ -87,7 +87,7 @@ constexpr SaleItems kLandscapeItems =
                       Label(u"Total", {160, 53, 20, kLabelHeight}),
                       Edit(kIdcSaleTotal, {160, 62, 45, 12}, kReadOnly),
                       Named(u"Clear", Button(kIdcSaleClear, u"C", {160, 78, 12, 20})),
-                      Button(kIdcSaleCalc, u"Calc", {177, 78, 28, 20}),
+                      DefaultButton(kIdcSaleCalc, u"Calc", {177, 78, 28, 20}),
                   });
 
 }  // namespace

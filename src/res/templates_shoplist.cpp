@@ -21,7 +21,7 @@ constexpr std::array<ItemTemplate, 5> ShoplistItems(int buttonsX, int buttonsY, 
   return {
       Button(kIdcShoplistNew, u"New", at(0)),
       Button(kIdcShoplistDelete, u"Del", at(1)),
-      Button(kIdcShoplistEdit, u"Edit", at(2)),
+      DefaultButton(kIdcShoplistEdit, u"Edit", at(2)),
       Button(kIdcShoplistView, u"View", at(3)),
       Named(u"Lists", Item(kIdcShoplistListBox, ControlKind::ListBox, {}, list, kListBoxStyle)),
   };
@@ -33,7 +33,7 @@ constexpr auto kLandscapeItems = ShoplistItems(93, 3, {4, 18, 198, 81});
 constexpr ItemTemplate kAddListItems[] = {
     Label(u"List Name", {17, 20, 32, kLabelHeight}),
     Edit(kIdcAddListName, {55, 18, 82, 12}),
-    Button(kIdcAddListCreate, u"Create", {26, 42, 39, 12}),
+    DefaultButton(kIdcAddListCreate, u"Create", {26, 42, 39, 12}),
     Button(kIdcAddListCancel, u"Cancel", {83, 42, 39, 12}),
 };
 

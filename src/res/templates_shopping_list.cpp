@@ -33,7 +33,7 @@ constexpr std::array<ItemTemplate, 11> ShoppingListItems(const ShoppingListLayou
   return {
       Button(kIdcShoppingListAdd, u"Add", button(0)),
       Button(kIdcShoppingListDelete, u"Del", button(1)),
-      Button(kIdcShoppingListEdit, u"Edit", button(2)),
+      DefaultButton(kIdcShoppingListEdit, u"Edit", button(2)),
       // The title above the table is the list's name, not the table's label.
       Named(u"Items", Item(kIdcShoppingListTable, ControlKind::ListView, {}, at.table,
                            kReportView | kSingleSelection | kBorder | kTabStop)),
@@ -87,13 +87,13 @@ constexpr ItemTemplate kItemEditItems[] = {
     Label(u"Name", {10, 7, 19, kLabelHeight}),
     Edit(kIdcItemEditName, {31, 4, 112, 12}),
     Label(u"Qty", {10, 24, 13, kLabelHeight}),
-    Edit(kIdcItemEditQty, {31, 22, 32, 12}, kDigitsOnly),
+    NumberEdit(kIdcItemEditQty, {31, 22, 32, 12}, kDigitsOnly),
     Label(u"Unit Price", {67, 24, 34, kLabelHeight}),
-    Edit(kIdcItemEditUnitPrice, {102, 22, 41, 12}),
+    NumberEdit(kIdcItemEditUnitPrice, {102, 22, 41, 12}),
     Label(u"Catalog", {72, 42, 26, kLabelHeight}),
     DropDown(kIdcItemEditCatalog, {102, 39, 41, 76}, kCatalogs, kSorted | kTypedEntry),
     Button(kIdcItemEditSaveAndNew, u"Save && New", {20, 57, 47, 13}),
-    Button(kIdcItemEditSaveAndExit, u"Save && Exit", {89, 57, 47, 13}),
+    DefaultButton(kIdcItemEditSaveAndExit, u"Save && Exit", {89, 57, 47, 13}),
 };
 
 // Unlike the other modal dialogs, the template does not ask for the caption

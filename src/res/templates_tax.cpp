@@ -24,8 +24,8 @@ constexpr ItemTemplate kItems[] = {
     DropDown(kIdcStateList, {109, 3, 37, 108}, kStateCodes, kSorted),
     Item(kIdcCustomizeRate, ControlKind::RadioButton, u"Customize sales tax (%)", {9, 40, 94, 10},
          kTabStop),
-    Edit(kIdcRateField, {109, 38, 36, 12}),
-    Button(kIdcSetAndSave, u"Set && Save", {49, 55, 50, 13}),
+    NumberEdit(kIdcRateField, {109, 38, 36, 12}),
+    DefaultButton(kIdcSetAndSave, u"Set && Save", {49, 55, 50, 13}),
     Label(u"Note: Sales tax may be not accurate", {14, 18, 129, 8}),
     Label(u"in some states.", {34, 27, 50, 8}),
 };

@@ -78,7 +78,10 @@ void CDialogTab4::OnSelChange() { EnableListButtons(true); }
 void CDialogTab4::OnNew() {
   CDlgAddList addList(values_, state_);
   if (addList.DoModal() == kIdOk && addList.created()) {
-    ListBoxItem(kIdcShoplistListBox).AddString(state_.currentListName);
+    // The new list is chosen, so that Enter or "Edit" opens it at once.
+    ListBox& lists = ListBoxItem(kIdcShoplistListBox);
+    lists.SetCurSel(lists.AddString(state_.currentListName));
+    EnableListButtons(true);
   }
 }
 

@@ -45,16 +45,20 @@ void PressKeys(const Dialog& window, const char* keys, Qt::KeyboardModifiers mod
   QTest::keyClicks(WidgetOf(window)->focusWidget(), keys, modifiers);
 }
 
-// Calculator tabs show the state in force; the icon suits a double-density screen.
-// A price can be typed at once; Escape loses nothing, Ctrl+Q quits.
+// A new user's first start, without a tax file, is quiet. Calculator tabs
+// show the state in force; the icon suits a double-density screen. A price
+// can be typed at once and Enter adds up; Escape loses nothing, Ctrl+Q quits.
 TEST_F(MainWindowTest, StartsOnTheSalePageAndEachTabShowsExactlyItsPage) {
   std::filesystem::remove(folder_.path() / "tax.ini");
-  script_.ExpectMessage(u"Read tax file failed!");
   Run(testing::kPortrait, [](CTallyfoxDlg& window) {
     ExpectOnlyPageShown(window, 0);
     EXPECT_EQ(Shown(window.SalePage(), kSaleQtyIds[15]), "1") << "rows reset at start";
-    PressKeys(window, "12");
+    PressKeys(window, "12\r");
     EXPECT_EQ(Shown(window.SalePage(), kIdcSaleFirstPrice), "12");
+    EXPECT_EQ(Shown(window.SalePage(), kIdcSaleTotal), "12.00");
+    const Control& stateButton = window.SalePage().Item(kIdcStateButton);
+    EXPECT_EQ(stateButton.ToolTip(), u"Tax Setup");
+    EXPECT_EQ(WidgetOf(stateButton)->accessibleDescription(), QStringLiteral("No state chosen"));
     const QList<QSize> sizes = WidgetOf(window)->windowIcon().availableSizes();
     EXPECT_TRUE(sizes.contains(QSize(48, 48)) && sizes.contains(QSize(96, 96)));
     window.SalePage().SetItemText(kIdcStateButton, u"XX");
@@ -160,6 +164,14 @@ TEST(ZoomSettingTest, OnlyAWholeNumberWithinTheRangeIsASetting) {
   settings.remove(QStringLiteral("zoom"));
 }
 
+TEST_F(MainWindowTest, ATaxFileThatIsThereButCannotBeReadIsReported) {
+  std::filesystem::remove(folder_.path() / "tax.ini");
+  std::filesystem::create_directory(folder_.path() / "tax.ini");
+  script_.ExpectMessage(u"Read tax file failed!");
+  Run(testing::kPortrait,
+      [](CTallyfoxDlg& window) { EXPECT_EQ(Shown(window.SalePage(), kIdcStateButton), "..."); });
+}
+
 TEST(PicturesTest, HaveTwiceThePixelsOnAScreenOfTwiceTheDensity) {
   const QPixmap usual = ImagePixmap(kBitmapAbout, 1.0), dense = ImagePixmap(kBitmapAbout, 1.5);
   EXPECT_EQ(usual.size(), QSize(55, 62));
@@ -180,6 +192,8 @@ TEST_F(MainWindowTest, OrientationAtStartChoosesThePageSet) {
       const PixelRect tabs = window.Item(kIdcTabControl).Rect();  // no empty strip below
       EXPECT_LT(window.WindowRect().height - tabs.y - tabs.height, 8) << screen.orientation;
       EXPECT_EQ(Shown(window.SalePage(), kIdcStateButton), "CA") << screen.orientation;
+      EXPECT_EQ(WidgetOf(window.SalePage().Item(kIdcStateButton))->accessibleDescription(),
+                QStringLiteral("CA: 7.25 %, food 0 %"));
     };
     EXPECT_EQ(Run(screen, actions), kIdOk) << "the caption OK ends the run";
   }

@@ -98,6 +98,21 @@ TEST_F(CalculatorPagesTest, SalePageCalcClearAndTaxControls) {
   });
 }
 
+// A damaged tax file's empty code shows as "...", and counts as no state
+// everywhere: Tax Setup closed unsaved turns nothing on, and Calc adds no tax.
+TEST_F(CalculatorPagesTest, AnEmptyStateCodeCountsAsNoneChosen) {
+  values_.taxSetting.stateCode = u"";
+  WithPage<CDialogTab2>([&](CDialogTab2& page) {
+    page.ResetRows();
+    script_.ExpectDialog(kIddTaxSetup, testing::CloseWithCaptionOk);
+    Click(page, kIdcStateButton);
+    EXPECT_EQ(TaxControls(page), "... -");
+    TypeInto(page, kSalePriceIds[0], u"5");
+    Click(page, kIdcSaleCalc);
+    EXPECT_EQ(Shown(page, kIdcSaleTotal), "5.00");
+  });
+}
+
 // Saving a state turns tax on. The landscape page has no room for 85% and 90%
 // off. With Texas' 6.25% every result comes to whole cents.
 TEST_F(CalculatorPagesTest, DiscountCalcShowsThePriceWithTaxAtEachDiscount) {

@@ -11,6 +11,7 @@
 #include "core/common/text.h"
 #include "res/accessible_names.h"
 #include "res/converter_ids.h"
+#include "res/mnemonics.h"
 
 namespace tallyfox {
 namespace {
@@ -39,9 +40,9 @@ TEST(TemplatesTest, EveryWindowHasItsTemplateWithItemsApartNamedAndTabbedByKind)
       EXPECT_FALSE(names[i].empty() && SpokenCaption(a.caption).empty()) << "nameless";
       EXPECT_TRUE(r.cx > 0 && r.cy > 0 && r.x >= 0 && r.y >= 0 && r.x + r.cx <= dialog->cx);
       EXPECT_TRUE(a.kind == DropDownList || r.y + r.cy <= dialog->cy);
-      // Labels take no tab stop; nor does the converter's result, which the value gives.
+      // Labels take no tab stop; nor do boxes that only show a result.
       const bool label = a.kind == StaticText || a.kind == Picture || a.kind == TabControl;
-      const bool input = !label && !(converter && a.id == kIdcResultField);
+      const bool input = !label && !(a.kind == Edit && (a.style & kReadOnly));
       EXPECT_TRUE(a.kind == RadioButton || ((a.style & kTabStop) != 0) == input);
       for (std::size_t j = i + 1; j < items.size() && !laidOver(a); ++j) {
         const DuRect& s = items[j].rect;
@@ -51,6 +52,56 @@ TEST(TemplatesTest, EveryWindowHasItsTemplateWithItemsApartNamedAndTabbedByKind)
       }
     }
   }
+}
+
+// Enter has at most one default button to press.
+TEST(TemplatesTest, AWindowHasAtMostOneDefaultButton) {
+  for (const DialogTemplate* dialog : AllTemplates()) {
+    const auto isDefault = [](const ItemTemplate& item) {
+      return (item.style & kDefaultButton) != 0;
+    };
+    EXPECT_LE(std::ranges::count_if(dialog->items, isDefault), 1) << dialog->number;
+  }
+}
+
+// Each window's Alt letters differ, and only a caption of no free letter
+// goes without.
+TEST(MnemonicsTest, EveryButtonOfAWindowGetsALetterOfItsOwn) {
+  for (const DialogTemplate* dialog : AllTemplates()) {
+    const std::vector<std::size_t> places = MnemonicPlaces(dialog->items);
+    std::set<char16_t> letters;
+    for (std::size_t i = 0; i < places.size(); ++i) {
+      const ItemTemplate& item = dialog->items[i];
+      SCOPED_TRACE(std::to_string(dialog->number) + " " + ToUtf8(item.caption));
+      const bool button =
+          item.kind == PushButton || item.kind == CheckBox || item.kind == RadioButton;
+      if (!button || item.caption == u"...") {
+        EXPECT_EQ(places[i], kNoMnemonic);
+        continue;
+      }
+      ASSERT_LT(places[i], item.caption.size());
+      EXPECT_TRUE(letters.insert(static_cast<char16_t>(item.caption[places[i]] | 0x20)).second);
+    }
+  }
+}
+
+// A first letter goes first to the control whose caption begins with it.
+TEST(MnemonicsTest, FirstLettersComeBeforeOtherWordsAndOtherWordsBeforeAnyLetter) {
+  const auto letters = [](std::initializer_list<std::u16string_view> captions) {
+    std::vector<ItemTemplate> items;
+    for (std::u16string_view caption : captions) {
+      items.push_back({.kind = PushButton, .caption = caption, .rect = {}});
+    }
+    std::string shown;
+    const auto places = MnemonicPlaces(items);
+    for (std::size_t i = 0; i < items.size(); ++i) {
+      shown += places[i] == kNoMnemonic ? '-' : static_cast<char>(items[i].caption[places[i]]);
+    }
+    return shown;
+  };
+  EXPECT_EQ(letters({u"Choose your state (U.S.)", u"Customize sales tax (%)", u"Set && Save"}),
+            "CtS");
+  EXPECT_EQ(letters({u"C", u"Calc", u"...", u"Save && New", u"Save && Exit"}), "Ca-SE");
 }
 
 // A label 20 x 8 at (x, y), and a field 40 x 12 of the given kind.

@@ -53,7 +53,8 @@ TEST_F(ShoplistPageTest, NewListsAreEmptyFilesInTheirSortedPlaceAndBadNamesAreRe
     });
     AddList(page, [&](Dialog& add) { TryCreate(add, u"B"); });  // letter case makes another name
     EXPECT_EQ(ShownLists(page), "b B c ");
-    EXPECT_FALSE(IsEnabled(page, kIdcShoplistView));
+    EXPECT_EQ(ToUtf8(page.ListBoxItem(kIdcShoplistListBox).Text()), "B") << "the new list, chosen";
+    EXPECT_TRUE(IsEnabled(page, kIdcShoplistView));
   });
   EXPECT_EQ(FolderFiles(), (std::vector<std::string>{"B.csv", "b.csv", "c.csv", "tax.ini"}));
 }

@@ -6,11 +6,13 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
 #include <QTreeView>
+#include <algorithm>
 
 #include "platform/widgets.h"
 #include "res/main_ids.h"
@@ -89,6 +91,35 @@ void ToggleTick(const Dialog& dialog, int listViewId, int row) {
 }
 
 void CloseWithCaptionOk(const Dialog& dialog) { WidgetOf(dialog)->close(); }
+
+namespace {
+
+// A user types and clicks into the window in front: only there does a click
+// bring the focus, or Alt reach a button.
+QWidget* ActiveWindowOf(const Dialog& dialog) {
+  QWidget* window = WidgetOf(dialog)->window();
+  QApplication::setActiveWindow(window);
+  return window;
+}
+
+}  // namespace
+
+void ClickInto(const Dialog& dialog, int id) {
+  auto* edit = WidgetOf<QLineEdit>(dialog, id);
+  if (edit == nullptr) return;
+  ActiveWindowOf(dialog);
+  QTest::mouseClick(edit, Qt::LeftButton, {}, edit->rect().center());
+}
+
+void PressKeys(const Dialog& dialog, std::u16string_view keys) {
+  QWidget* window = ActiveWindowOf(dialog);
+  QTest::keySequence(window->focusWidget() != nullptr ? window->focusWidget() : window,
+                     QKeySequence(ToQString(keys)));
+  // A mnemonic presses its button as a click would be seen: down, then up
+  // a moment later. Waiting for that is no limit on time.
+  const auto isDown = [](const QAbstractButton* button) { return button->isDown(); };
+  while (std::ranges::any_of(window->findChildren<QAbstractButton*>(), isDown)) QTest::qWait(10);
+}
 
 void PressEscape(const Dialog& dialog) {
   QWidget* target = WidgetOf(dialog)->focusWidget();

@@ -26,6 +26,11 @@ void SelectRow(const Dialog& dialog, int listViewId, int row);
 void ToggleTick(const Dialog& dialog, int listViewId, int row);
 // The close button in the caption: the handheld's caption OK button.
 void CloseWithCaptionOk(const Dialog& dialog);
+// A mouse click into the middle of an edit.
+void ClickInto(const Dialog& dialog, int id);
+// Keys as Qt names them ("Return", "Alt+A", "Tab"), to the control that has
+// the focus in the dialog's window; a button that Alt presses is let go.
+void PressKeys(const Dialog& dialog, std::u16string_view keys);
 void PressEscape(const Dialog& dialog);
 
 // Adds a test failure for everything that went against the script.

@@ -3,6 +3,8 @@
 
 #include "core/tax/tax_explained.h"
 
+#include <variant>
+
 #include "core/common/numbers.h"
 #include "core/tax/tax_rates.h"
 
@@ -25,6 +27,15 @@ std::u16string RateSource(bool withTax, std::u16string_view stateCode, bool isFo
   if (!withTax) return {};
   if (stateCode == kCustomRateCode) return u"custom rate";
   return std::u16string(stateCode) + (isFood ? u" food rate" : u"");
+}
+
+std::u16string TaxInForce(std::u16string_view stateCode, std::u16string_view customRateText) {
+  const TaxRate general = LookupTaxRate(stateCode, false, customRateText);
+  const double* rate = std::get_if<double>(&general);
+  if (rate == nullptr) return u"No state chosen";
+  if (stateCode == kCustomRateCode) return u"Custom rate: " + PercentText(*rate);
+  const double food = std::get<double>(LookupTaxRate(stateCode, true, customRateText));
+  return std::u16string(stateCode) + u": " + PercentText(*rate) + u", food " + PercentText(food);
 }
 
 std::u16string RowTaxExplained(std::u16string_view tax, const std::vector<std::u16string>& rowTaxes,

@@ -34,6 +34,11 @@ struct TaxedPart {
 // no tax.
 std::u16string PartsTaxExplained(std::u16string_view tax, const std::vector<TaxedPart>& parts);
 
+// The tax a state code stands for, for a screen reader to tell beside the
+// state button: "CA: 7.25 %, food 0 %", "Custom rate: 8.25 %" or
+// "No state chosen".
+std::u16string TaxInForce(std::u16string_view stateCode, std::u16string_view customRateText);
+
 // "Total 35.29 = 32.90 + tax 2.39".
 std::u16string TotalExplained(std::u16string_view total, std::u16string_view subtotal,
                               std::u16string_view tax);

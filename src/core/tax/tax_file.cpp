@@ -85,8 +85,12 @@ TaxSetting DecodeTaxRecord(std::span<const std::byte> record) {
   return setting;
 }
 
+// No tax.ini is the state of every new user, who has chosen no state yet:
+// nothing to tell. One that is there and cannot be read is a fault.
 bool ReadTaxFile(const std::filesystem::path& appFolder, TaxSetting& setting, Reporter& reporter) {
-  const auto record = ReadWholeFile(appFolder / kTaxFileName, kMostBytesRead);
+  const std::filesystem::path path = appFolder / kTaxFileName;
+  if (!FileExists(path)) return false;
+  const auto record = ReadWholeFile(path, kMostBytesRead);
   if (!record) {
     reporter.Report(u"Read tax file failed!");
     return false;

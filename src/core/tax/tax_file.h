@@ -23,8 +23,9 @@ std::vector<std::byte> EncodeTaxRecord(const TaxSetting& setting);
 // initial value.
 TaxSetting DecodeTaxRecord(std::span<const std::byte> record);
 
-// Sets `setting` from tax.ini in `appFolder`. When the file cannot be read,
-// reports so, leaves `setting` alone and returns false.
+// Sets `setting` from tax.ini in `appFolder`. Without the file, or when it
+// cannot be read, leaves `setting` alone and returns false; only a file that
+// is there but cannot be read is reported.
 bool ReadTaxFile(const std::filesystem::path& appFolder, TaxSetting& setting, Reporter& reporter);
 
 // Writing is split because the Tax Setup dialog opens tax.ini first, so that

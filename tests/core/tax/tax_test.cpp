@@ -55,8 +55,13 @@ TEST(TaxFileTest, RecordsAndTheFile) {
   testing::TempFolder folder;
   testing::RecordingReporter reporter;
   TaxSetting setting{u"CA", u""};
+  EXPECT_FALSE(ReadTaxFile(folder.path(), setting, reporter));  // none yet: no state, no fault
+  EXPECT_EQ(reporter.messages, std::vector<std::u16string>{});
+  std::filesystem::create_directory(folder.path() / "tax.ini");
   EXPECT_FALSE(ReadTaxFile(folder.path(), setting, reporter));
   EXPECT_EQ(reporter.messages, std::vector<std::u16string>{u"Read tax file failed!"});
+  EXPECT_EQ(Shown(setting), u"CA|");
+  std::filesystem::remove(folder.path() / "tax.ini");
   for (const std::u16string rate : {u"12.3456", u"8.375", u"7"}) {  // Open() creates the file
     std::optional<TaxFileWriter> writer = TaxFileWriter::Open(folder.path());
     ASSERT_TRUE(writer && writer->Write({u"S.", rate}));
