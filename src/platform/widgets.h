@@ -168,9 +168,6 @@ class ListViewWidget : public QTreeView {
  protected:
   void keyPressEvent(QKeyEvent* event) override;
 
- protected:
-  void keyPressEvent(QKeyEvent* event) override;
-
  private:
   ListViewModel* items_;
   bool tickBoxes_ = false;
