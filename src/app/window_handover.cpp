@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
+#include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QThread>
@@ -34,7 +35,7 @@ QString SocketPath(const std::filesystem::path& dataFolder) {
   const QByteArray hash = QCryptographicHash::hash(QByteArray::fromStdString(canonical.native()),
                                                    QCryptographicHash::Sha256);
   const std::string name = "tallyfox-" + hash.toHex().left(32).toStdString();
-  return QString::fromStdString((runtime / name).native());
+  return QFile::decodeName(QByteArray::fromStdString((runtime / name).native()));
 }
 
 // Answers the one request, once; a caller that sends anything else, or
