@@ -34,14 +34,14 @@ done
 # Starts the program on a folder and waits for its window: by then it holds
 # the folder and listens. Sets `started` and `window`.
 start_on() {
-  "$work/$1/tallyfox" &
+  "$work/$1/tallyfox" 2>> "$work/programs.log" &
   started=$!
   for _ in $(seq 600); do
     window=$(xdotool search --onlyvisible --pid "$started" 2> /dev/null | head -n 1) || true
     [ -n "$window" ] && return 0
     sleep 0.1
   done
-  fail "no window of the program on $1"
+  fail "no window of the program on $1: $(cat "$work/programs.log")"
 }
 # The viewable top-level window on top; xwininfo lists the topmost first.
 topmost() {
