@@ -8,7 +8,8 @@
 set -euo pipefail
 
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-          libbenchmark-dev locales poppler-utils)
+          libbenchmark-dev locales poppler-utils
+          xvfb xdotool x11-utils)  # two real programs on a display of the test's own
 # Scripts that need more (scripts/fuzz.sh: clang and its fuzzer runtime) name it here.
 read -r -a extra_packages <<< "${TALLYFOX_EXTRA_PACKAGES:-}"
 packages+=("${extra_packages[@]}")

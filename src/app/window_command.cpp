@@ -15,6 +15,7 @@
 #include "app/default_rates.h"
 #include "app/program_identity.h"
 #include "app/tallyfox_app.h"
+#include "app/window_handover.h"
 #include "app/zoom_setting.h"
 #include "core/common/text.h"
 #include "core/files/data_folder.h"
@@ -76,9 +77,12 @@ int WindowCommand(const CommandLine& line, int argc, char** argv) {
   std::optional<OpenDataFolder> opened;
   if (OpenDataFolder::Open(*folder, DefaultRates(), opened) ==
       OpenDataFolder::Outcome::HeldElsewhere) {
+    if (AskRunningProgramToRaise(*folder)) return 0;
     TellUser(kAlreadyRunning);
     return 1;
   }
+  // Declared after the lock, so the socket is gone before the lock is let go.
+  const WindowHandoverListener listener(opened->folder());
   return CTallyfoxApp().Run(opened->folder());
 }
 
