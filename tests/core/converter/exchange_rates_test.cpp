@@ -64,7 +64,7 @@ TEST_F(RateFileTest, SetStoresTheRateAsTypedAndItsReverseKeepingEveryOtherLine) 
 }
 
 TEST(ShippedRatesTest, HoldEveryOrderedPairOnceWithReversesAgreeingToFourPlaces) {
-  const auto file = std::filesystem::path(__FILE__).parent_path() / "../../../src/res/exrate.dat";
+  const auto file = std::filesystem::path(TALLYFOX_SOURCE_DIR) / "src/res/exrate.dat";
   EXPECT_EQ(std::ranges::count(testing::ReadBytes(file), '\n'), 1 + 24 * 24);
   testing::RecordingReporter reporter;
   for (int from = 0; from < 24; ++from) {
