@@ -20,15 +20,16 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# The program as scripts/run.sh installs it, in a folder of its own.
+# The program as installed, over a data folder of its own.
 cmake --install "$build_dir" --prefix "$work/prefix" > /dev/null
-app_dir="$work/prefix/share/tallyfox"
-tallyfox="$app_dir/tallyfox"
+app_dir="$work/data"
+mkdir -p "$app_dir"
+tallyfox="$work/prefix/bin/tallyfox"
 bare="$build_dir/bench/bare_dialog"
 timer="$build_dir/bench/map_timer"
 
 # The data of someone who uses it: California's tax chosen, five lists of
-# twenty items; exrate.dat came with the install.
+# twenty items; exrate.dat comes from the program at its first start.
 printf 'C\0A\0\0\0\0\0\0\0\0\0' > "$app_dir/tax.ini"
 write_list() {
   local name=$1 i
@@ -58,20 +59,22 @@ fi
 export DISPLAY=":$(cat "$work/display")"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 
-# One run: "MILLISECONDS KILOBYTES" appended to the program's file.
+# One run: "MILLISECONDS KILOBYTES" appended to the named file.
 measure() {
-  if ! "$timer" "$2" >> "$work/$1.txt" 2>> "$work/programs.log"; then
-    echo "startup.sh: $2 did not start:" >&2
+  local name=$1
+  shift
+  if ! "$timer" "$@" >> "$work/$name.txt" 2>> "$work/programs.log"; then
+    echo "startup.sh: $1 did not start:" >&2
     cat "$work/programs.log" >&2
     exit 1
   fi
 }
 
 measure warmup "$bare"
-measure warmup "$tallyfox"
+measure warmup "$tallyfox" --data-dir "$app_dir"
 for _ in $(seq 1 "$runs"); do
   measure bare "$bare"
-  measure tallyfox "$tallyfox"
+  measure tallyfox "$tallyfox" --data-dir "$app_dir"
 done
 
 median() { cut -d' ' -f"$2" "$work/$1.txt" | sort -n | awk '{ v[NR] = $1 } END {

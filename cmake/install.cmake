@@ -1,33 +1,25 @@
 # SPDX-FileCopyrightText: 2026 The Tallyfox developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Two layouts, chosen by the prefix given when installing:
-# - per user, a prefix ending in .local (the default, ~/.local): the program in
-#   its own folder share/tallyfox, where it keeps its data, with a link in bin/;
-# - system-wide (/usr, /usr/local, /opt/...): the program in bin/, and the
-#   shipped rates in share/tallyfox/, which each user's data folder
-#   (~/.local/share/tallyfox) is given on first start.
-# The launcher, the icon and the metainfo go where the desktop looks for them
-# under the prefix. The data files already there (tax.ini, exrate.dat, the
-# lists) are never overwritten.
-if(CMAKE_INSTALL_PREFIX_INITIALIZED_TO_DEFAULT)
-  set(CMAKE_INSTALL_PREFIX "$ENV{HOME}/.local" CACHE PATH "Install prefix" FORCE)
-endif()
+# One layout for every prefix, as GNUInstallDirs names it: the program in
+# bin/, the launcher, the metainfo, the icons and the manual page under
+# share/. Nothing of a user's data: the default rates live in the program,
+# and each user's data folder is ~/.local/share/tallyfox.
+include(GNUInstallDirs)
 
 set(tallyfox_images ${CMAKE_CURRENT_SOURCE_DIR}/src/res/images)
 set(tallyfox_data ${CMAKE_CURRENT_SOURCE_DIR}/data)
+set(tallyfox_id io.github.tallyfox.Tallyfox)
+set(tallyfox_icons ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 
-install(FILES ${tallyfox_images}/128_icon.png DESTINATION share/icons/hicolor/48x48/apps
-        RENAME tallyfox.png)
-install(FILES ${tallyfox_images}/128_icon@2x.png DESTINATION share/icons/hicolor/96x96/apps
-        RENAME tallyfox.png)
-install(FILES ${tallyfox_images}/tallyfox.svg DESTINATION share/icons/hicolor/scalable/apps)
-install(FILES ${tallyfox_data}/org.example.tallyfox.metainfo.xml DESTINATION share/metainfo)
-
-# The prefix is known only when installing (cmake --install --prefix), so the
-# program, the rate file, the link and the launcher's command line are placed then.
-install(CODE "
-  set(TALLYFOX_PROGRAM \"$<TARGET_FILE:tallyfox>\")
-  set(TALLYFOX_RATE_SOURCE \"${CMAKE_CURRENT_SOURCE_DIR}/src/res/exrate.dat\")
-  set(TALLYFOX_DESKTOP_SOURCE \"${tallyfox_data}/org.example.tallyfox.desktop\")
-")
-install(SCRIPT ${CMAKE_CURRENT_SOURCE_DIR}/cmake/install_program.cmake)
+install(TARGETS tallyfox RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${tallyfox_data}/${tallyfox_id}.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${tallyfox_data}/${tallyfox_id}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${tallyfox_images}/tallyfox.svg DESTINATION ${tallyfox_icons}/scalable/apps
+        RENAME ${tallyfox_id}.svg)
+install(FILES ${tallyfox_images}/128_icon.png DESTINATION ${tallyfox_icons}/48x48/apps
+        RENAME ${tallyfox_id}.png)
+install(FILES ${tallyfox_images}/128_icon@2x.png DESTINATION ${tallyfox_icons}/96x96/apps
+        RENAME ${tallyfox_id}.png)
+install(FILES ${tallyfox_data}/tallyfox.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)

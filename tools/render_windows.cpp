@@ -98,7 +98,7 @@ void RenderMainWindow(const PageSet& set, const std::filesystem::path& out,
     }
     main.EndDialog(tallyfox::kIdOk);
   });
-  tallyfox::CTallyfoxDlg().DoModal();
+  tallyfox::CTallyfoxDlg(appFolder).DoModal();
 }
 
 // The main window on the Sale page at 150 %, as three presses of Ctrl+Plus and
@@ -113,7 +113,7 @@ void RenderZoomedMainWindow(const std::filesystem::path& out,
     Save(main, out / "main-portrait-sale-150.png");
     main.EndDialog(tallyfox::kIdOk);
   });
-  tallyfox::CTallyfoxDlg().DoModal();
+  tallyfox::CTallyfoxDlg(appFolder).DoModal();
   tallyfox::SetZoom(tallyfox::kNormalZoom);
 }
 
@@ -175,7 +175,7 @@ void RenderSaleTooltip(const std::filesystem::path& out, const std::filesystem::
     SaveWithToolTip(main, sale, tallyfox::kIdcSaleTax, out / "sale-tax-tooltip.png");
     main.EndDialog(tallyfox::kIdOk);
   });
-  tallyfox::CTallyfoxDlg().DoModal();
+  tallyfox::CTallyfoxDlg(appFolder).DoModal();
 }
 
 // The top of the printed page, from the PDF by pdftoppm (poppler-utils),

@@ -3,11 +3,16 @@
 
 #include "app/about_page.h"
 
+#include <string>
+
+#include "app/program_identity.h"
+
 namespace tallyfox {
 
 bool CDialogTab3::OnInitDialog() {
   Dialog::OnInitDialog();
-  SetItemText(kIdcVersion, kVersionLine);
+  SetItemText(kIdcVersion, u"Tallyfox v " + std::u16string(kProgramVersion));
+  StaticItem(kIdcInfoLine4).ShowAsLink(kHomePage);
   return true;
 }
 

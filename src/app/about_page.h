@@ -10,8 +10,6 @@
 
 namespace tallyfox {
 
-inline constexpr std::u16string_view kVersionLine = u"Tallyfox for PPC v 2.3.0";
-
 class CDialogTab3 : public Dialog {
  public:
   explicit CDialogTab3(int templateNumber = kIddAboutPortrait) : Dialog(templateNumber) {}

@@ -71,9 +71,7 @@ Dialog& CTallyfoxDlg::PageAt(int tab) {
 bool CTallyfoxDlg::OnInitDialog() {
   Dialog::OnInitDialog();
   SetIcon(kIconApplication);
-  values_.appFolder = dataFolder_.empty() ? ModulePath().parent_path() : dataFolder_;
-  // Whatever a crash left half-saved goes before anything reads the folder.
-  RemoveLeftoverScratchFiles(values_.appFolder);
+  values_.appFolder = dataFolder_;
   MessageBoxReporter reporter(this);
   ReadTaxFile(values_.appFolder, values_.taxSetting, reporter);
   values_.exchangeRateFile = values_.appFolder / "exrate.dat";

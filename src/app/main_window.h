@@ -21,8 +21,8 @@ namespace tallyfox {
 
 class CTallyfoxDlg : public Dialog {
  public:
-  // Over `dataFolder`, or the folder of the executable when it is empty.
-  explicit CTallyfoxDlg(std::filesystem::path dataFolder = {});
+  // Over `dataFolder`, found, locked and cleared by the caller.
+  explicit CTallyfoxDlg(std::filesystem::path dataFolder);
 
   const ProgramValues& values() const { return values_; }
   // The page under each tab (0 "Sale" to 4 "About") of the set in use.

@@ -91,10 +91,30 @@ void Edit::SetText(std::u16string_view text) {
   edit->setText(value);
 }
 
-std::u16string StaticText::Text() const { return FromQString(As<QLabel>(widget())->text()); }
+std::u16string StaticText::Text() const {
+  return link_.empty() ? FromQString(As<QLabel>(widget())->text()) : linkText_;
+}
 
 void StaticText::SetText(std::u16string_view text) {
-  As<QLabel>(widget())->setText(StaticCaption(text));
+  auto* label = As<QLabel>(widget());
+  if (link_.empty()) {
+    label->setText(StaticCaption(text));
+    return;
+  }
+  linkText_ = FromQString(StaticCaption(text));
+  label->setText(QStringLiteral("<a href=\"%1\">%2</a>")
+                     .arg(ToQString(link_).toHtmlEscaped(), ToQString(linkText_).toHtmlEscaped()));
+}
+
+void StaticText::ShowAsLink(std::u16string_view address) {
+  const std::u16string text = Text();
+  link_ = address;
+  auto* label = As<QLabel>(widget());
+  label->setTextFormat(Qt::RichText);
+  label->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+  label->setOpenExternalLinks(true);
+  label->setFocusPolicy(Qt::StrongFocus);
+  SetText(text);
 }
 
 std::u16string DropDownList::Text() const {

@@ -118,6 +118,13 @@ class StaticText : public Control {
   std::u16string Text() const override;
   void SetText(std::u16string_view text) override;
   void ShowTemplate(const ItemTemplate& item) override { SetText(item.caption); }
+  // From now on the text is a link to `address`, opened in the browser by a
+  // click, or by Enter once Tab has reached it.
+  void ShowAsLink(std::u16string_view address);
+
+ private:
+  std::u16string link_;
+  std::u16string linkText_;
 };
 
 // A static that shows a bitmap, at the bitmap's own size.

@@ -11,6 +11,6 @@ inline constexpr int kIddAboutPortrait = 131;
 inline constexpr int kIddAboutLandscape = 135;
 
 inline constexpr int kIdcVersion = 1033;    // replaced by the version text at creation
-inline constexpr int kIdcInfoLine4 = 1020;  // first of the two web addresses
+inline constexpr int kIdcInfoLine4 = 1020;  // the home page, as a link
 
 }  // namespace tallyfox

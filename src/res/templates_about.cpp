@@ -38,9 +38,9 @@ constexpr std::array<ItemTemplate, 8> AboutItems(const AboutLayout& at) {
       Label(u"Your shopping companion for", {x, y + 10, 131, 11}),
       Label(u"sales, lists and conversions.", {x, y + 20, 116, 11}),
       Label(u"Made by the Tallyfox team.", {x, y + 30, 121, 11}),
-      Item(kIdcInfoLine4, ControlKind::StaticText, u"www.tallyfox.example.org",
+      Item(kIdcInfoLine4, ControlKind::StaticText, u"github.com/tallyfox/tallyfox",
            {x, at.line4Y, 110, kLabelHeight}, kStyleNone),
-      Label(u"tallyfox.example.org/feedback", {x, at.line4Y + 9, 142, kLabelHeight}),
+      Label(u"Free software: GPL 3 or later.", {x, at.line4Y + 9, 142, kLabelHeight}),
       Label(u"Welcome Suggestions && Bug reports!", {at.welcomeX, at.welcomeY, 130, kLabelHeight}),
   };
 }

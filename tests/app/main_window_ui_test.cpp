@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QIcon>
+#include <QLabel>
 #include <QTest>
 
 #include "app/zoom_setting.h"
@@ -11,6 +12,7 @@
 #include "res/about_ids.h"
 #include "res/images.h"
 #include "support/program_harness.h"
+#include "support/test_files.h"
 
 namespace tallyfox {
 namespace {
@@ -22,7 +24,7 @@ class MainWindowTest : public testing::ProgramTest {
   // Runs the program on `screen`; the caption OK closes it after `actions`.
   int Run(ScreenGeometry screen, const std::function<void(CTallyfoxDlg&)>& actions) {
     script_.SetScreen(screen);
-    CTallyfoxDlg window;
+    CTallyfoxDlg window(folder_.path());
     script_.ExpectDialog(kIddMainPortrait, [&](Dialog&) {
       actions(window);
       if (!window.HasEnded()) testing::CloseWithCaptionOk(window);
@@ -61,7 +63,7 @@ TEST_F(MainWindowTest, StartsOnTheSalePageAndEachTabShowsExactlyItsPage) {
     }
     EXPECT_TRUE(testing::HasFocusWithAllSelected(window.SalePage(), kIdcSaleFirstPrice));
     EXPECT_EQ(Shown(window.SalePage(), kIdcStateButton), "...");
-    EXPECT_EQ(Shown(window.PageAt(4), kIdcVersion), "Tallyfox for PPC v 2.3.0");
+    EXPECT_EQ(Shown(window.PageAt(4), kIdcVersion), "Tallyfox v 2.3.0");
     testing::PressEscape(window);
     EXPECT_FALSE(window.HasEnded());
     PressKeys(window, "q", Qt::ControlModifier);
@@ -86,6 +88,29 @@ TEST_F(MainWindowTest, ZoomKeysScaleTheWindowAndAreRemembered) {
     PressKeys(window, "0", Qt::ControlModifier);
     EXPECT_EQ(widget->size(), normal);
     EXPECT_EQ(LoadZoom(), 100);
+  });
+}
+
+// Earlier versions kept the zoom in ~/.config/tallyfox/tallyfox.conf; it is read from there.
+TEST(ZoomSettingTest, ReadsTheZoomWhereEarlierVersionsKeptIt) {
+  const std::filesystem::path file =
+      std::filesystem::path(std::getenv("XDG_CONFIG_HOME")) / "tallyfox/tallyfox.conf";
+  std::filesystem::create_directories(file.parent_path());
+  testing::WriteBytes(file, "[General]\nzoom=80\n");
+  EXPECT_EQ(LoadZoom(), 80);
+  std::filesystem::remove(file);
+}
+
+// The home page's address opens in the browser, clicked or reached with Tab.
+TEST_F(MainWindowTest, AboutPageLinksTheHomePage) {
+  Run(testing::kPortrait, [](CTallyfoxDlg& window) {
+    auto* label = qobject_cast<QLabel*>(WidgetOf(window.PageAt(4).Item(kIdcInfoLine4)));
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(Shown(window.PageAt(4), kIdcInfoLine4), "github.com/tallyfox/tallyfox");
+    EXPECT_TRUE(label->text().contains(R"(href="https://github.com/tallyfox/tallyfox")"));
+    EXPECT_TRUE(label->openExternalLinks());
+    EXPECT_TRUE(label->focusPolicy() & Qt::TabFocus);
+    EXPECT_TRUE(label->textInteractionFlags() & Qt::LinksAccessibleByKeyboard);
   });
 }
 

@@ -77,7 +77,7 @@ class ProgramTest : public ::testing::Test {
   void RunPage(const std::function<void(CDialogTab4&)>& actions,
                ScreenGeometry screen = kPortrait) {
     script_.SetScreen(screen);
-    CTallyfoxDlg window;
+    CTallyfoxDlg window(folder_.path());
     script_.ExpectDialog(kIddMainPortrait, [&](Dialog&) {
       SelectTab(window, kIdcTabControl, kShoplistTab);
       actions(static_cast<CDialogTab4&>(window.PageAt(kShoplistTab)));

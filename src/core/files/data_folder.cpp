@@ -3,69 +3,114 @@
 
 #include "core/files/data_folder.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <system_error>
-
-#include "core/files/files.h"
+#include <utility>
 
 namespace tallyfox {
 namespace {
 
 constexpr char kRateFileName[] = "exrate.dat";
-constexpr std::size_t kMostRateFileBytes = 1024 * 1024;
+constexpr char kTaxFileName[] = "tax.ini";
+// Earlier versions wrote the tax record here first; 12 bytes, 14 with a
+// five-character rate.
+constexpr char kOldTaxScratchName[] = "tax.ini.new";
+constexpr off_t kTaxRecordSizes[] = {12, 14};
 
-std::filesystem::path ShippedRateFile(const std::filesystem::path& programFolder) {
-  return programFolder.parent_path() / "share" / "tallyfox" / kRateFileName;
-}
+bool IsSet(const char* value) { return value != nullptr && *value != '\0'; }
 
 // Relative values are to be ignored, as the XDG rules say.
 std::filesystem::path UserDataFolder() {
   const char* dataHome = std::getenv("XDG_DATA_HOME");
-  if (dataHome != nullptr && std::filesystem::path(dataHome).is_absolute()) {
+  if (IsSet(dataHome) && std::filesystem::path(dataHome).is_absolute()) {
     return std::filesystem::path(dataHome) / "tallyfox";
   }
   const char* home = std::getenv("HOME");
-  if (home == nullptr || *home == '\0') return {};
+  if (!IsSet(home)) return {};
   return std::filesystem::path(home) / ".local" / "share" / "tallyfox";
 }
 
-// A rate set in the program lives in the user's copy, so the shipped one is
-// copied only where there is none.
-void GiveShippedRates(const std::filesystem::path& folder, const std::filesystem::path& shipped) {
-  if (FileExists(folder / kRateFileName)) return;
-  if (const auto bytes = ReadWholeFile(shipped, kMostRateFileBytes)) {
-    ReplaceFile(folder / kRateFileName, *bytes);
+bool IsPortableCopy(const std::filesystem::path& programFolder) {
+  return !programFolder.empty() &&
+         (FileExists(programFolder / kTaxFileName) || FileExists(programFolder / kRateFileName)) &&
+         access(programFolder.c_str(), W_OK | X_OK) == 0;
+}
+
+std::string Named(const std::filesystem::path& folder) {
+  return "The data folder " + folder.string();
+}
+
+// A rate set in the program lives in the folder's file, so the default rates
+// go only where there is none.
+void GiveDefaultRates(const std::filesystem::path& folder, std::span<const std::byte> rates) {
+  if (rates.empty() || FileExists(folder / kRateFileName)) return;
+  ReplaceFile(folder / kRateFileName, rates);
+}
+
+bool IsOurOldTaxScratch(const std::filesystem::path& path) {
+  struct stat status;
+  if (lstat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return false;
+  for (const off_t size : kTaxRecordSizes) {
+    if (status.st_size == size) return true;
   }
+  return false;
 }
 
 }  // namespace
 
-std::filesystem::path ChooseDataFolder(const std::filesystem::path& executable,
-                                       const std::filesystem::path& requested) {
-  const std::filesystem::path folder = FindDataFolder(executable, requested);
-  PrepareDataFolder(folder, executable);
-  return folder;
+FoundFolder FindDataFolder(const std::filesystem::path& programFolder,
+                           const std::filesystem::path& requested) {
+  if (!requested.empty()) return {requested, {}};
+  if (IsPortableCopy(programFolder)) return {programFolder, {}};
+  std::filesystem::path user = UserDataFolder();
+  if (user.empty()) {
+    return {{},
+            "Neither HOME nor XDG_DATA_HOME is set, so there is no data folder; "
+            "name one with --data-dir FOLDER."};
+  }
+  return {std::move(user), {}};
 }
 
-void PrepareDataFolder(const std::filesystem::path& folder,
-                       const std::filesystem::path& executable) {
-  const std::filesystem::path programFolder = executable.parent_path();
-  if (folder == programFolder) return;
-  std::error_code ignored;
-  std::filesystem::create_directories(folder, ignored);
-  GiveShippedRates(folder, ShippedRateFile(programFolder));
+std::optional<std::string> MakeDataFolderUsable(const std::filesystem::path& folder) {
+  std::error_code error;
+  std::filesystem::create_directories(folder, error);
+  struct stat status;
+  if (stat(folder.c_str(), &status) != 0) {
+    const std::string reason = error ? error.message() : std::strerror(errno);
+    return Named(folder) + " cannot be created: " + reason + ".";
+  }
+  if (!S_ISDIR(status.st_mode)) return Named(folder) + " is not a folder.";
+  if (access(folder.c_str(), W_OK | X_OK) != 0) return Named(folder) + " cannot be written to.";
+  return std::nullopt;
 }
 
-std::filesystem::path FindDataFolder(const std::filesystem::path& executable,
-                                     const std::filesystem::path& requested) {
-  if (!requested.empty()) return requested;
-  const std::filesystem::path programFolder = executable.parent_path();
-  const bool systemInstall = FileExists(ShippedRateFile(programFolder));
-  if (!systemInstall && access(programFolder.c_str(), W_OK) == 0) return programFolder;
-  const std::filesystem::path user = UserDataFolder();
-  return user.empty() ? programFolder : user;
+OpenDataFolder::OpenDataFolder(std::filesystem::path folder, std::optional<FolderLock> lock)
+    : folder_(std::move(folder)), lock_(std::move(lock)) {}
+
+OpenDataFolder::Outcome OpenDataFolder::Open(const std::filesystem::path& folder,
+                                             std::span<const std::byte> defaultRates,
+                                             std::optional<OpenDataFolder>& opened) {
+  // A second copy on the same folder would overwrite the first one's changes,
+  // so it leaves before touching any file.
+  std::optional<FolderLock> lock;
+  if (FolderLock::Take(folder, lock) == FolderLock::Outcome::HeldElsewhere) {
+    return Outcome::HeldElsewhere;
+  }
+  RemoveLeftovers(folder);
+  GiveDefaultRates(folder, defaultRates);
+  opened.emplace(OpenDataFolder(folder, std::move(lock)));
+  return Outcome::Ready;
+}
+
+void RemoveLeftovers(const std::filesystem::path& folder) {
+  RemoveLeftoverScratchFiles(folder);
+  const std::filesystem::path oldScratch = folder / kOldTaxScratchName;
+  if (IsOurOldTaxScratch(oldScratch)) RemoveFile(oldScratch);
 }
 
 }  // namespace tallyfox

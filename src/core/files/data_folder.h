@@ -3,30 +3,60 @@
 
 #pragma once
 
-// Where the program keeps its data: tax.ini, exrate.dat and the lists.
+// The data folder (tax.ini, exrate.dat and the lists): where it is, made
+// ready for the program, and held by one copy of it at a time.
 
+#include <cstddef>
 #include <filesystem>
+#include <optional>
+#include <span>
+#include <string>
+
+#include "core/files/files.h"
 
 namespace tallyfox {
 
-// `requested` when one was given (the command line's --data-dir). Otherwise
-// the folder that holds the executable, as a per-user install or a portable
-// copy has it, where that folder is writable; but not the bin/ folder of a
-// system install, known by its shipped rates in ../share/tallyfox/. Otherwise
-// the user's data folder by the XDG rules: $XDG_DATA_HOME/tallyfox, by default
-// ~/.local/share/tallyfox. A folder other than the executable's is created
-// when missing and given the shipped rate file when it has none.
-std::filesystem::path ChooseDataFolder(const std::filesystem::path& executable,
-                                       const std::filesystem::path& requested);
+// A data folder found, or why none could be.
+struct FoundFolder {
+  std::filesystem::path folder;  // empty when there is none
+  std::string problem;           // the message for the user when there is none
+};
 
-// The folder ChooseDataFolder gives, found without creating or copying
-// anything: for a look at the data that must leave no trace, and for the
-// program's start, which locks the folder before it touches a file in it.
-std::filesystem::path FindDataFolder(const std::filesystem::path& executable,
-                                     const std::filesystem::path& requested);
+// `requested` when given (--data-dir). Else the program's own folder when it
+// already holds tax.ini or exrate.dat and is writable: a portable copy.
+// Else $XDG_DATA_HOME/tallyfox, by default ~/.local/share/tallyfox.
+// Creates and changes nothing.
+FoundFolder FindDataFolder(const std::filesystem::path& programFolder,
+                           const std::filesystem::path& requested);
 
-// What ChooseDataFolder does to a folder FindDataFolder found.
-void PrepareDataFolder(const std::filesystem::path& folder,
-                       const std::filesystem::path& executable);
+// Creates the folder when it is missing and checks that it is a folder the
+// program may write in. The message naming the folder when not; nothing
+// when it is ready. Touches no file in it.
+std::optional<std::string> MakeDataFolderUsable(const std::filesystem::path& folder);
+
+// The folder, owned for as long as this lives: locked against a second copy
+// of the program, cleared of what an interrupted save left behind, and
+// given the default rates when it has no rate file.
+class OpenDataFolder {
+ public:
+  enum class Outcome { Ready, HeldElsewhere };
+  // A folder that cannot be locked at all is opened without the lock: the
+  // file services report what then fails.
+  static Outcome Open(const std::filesystem::path& folder, std::span<const std::byte> defaultRates,
+                      std::optional<OpenDataFolder>& opened);
+
+  const std::filesystem::path& folder() const { return folder_; }
+
+ private:
+  OpenDataFolder(std::filesystem::path folder, std::optional<FolderLock> lock);
+
+  std::filesystem::path folder_;
+  std::optional<FolderLock> lock_;
+};
+
+// Removes what an interrupted save left in `folder`: our scratch files, and a
+// tax.ini.new of an earlier version, known by being a regular file of a tax
+// record's size. Never a file of another kind or size.
+void RemoveLeftovers(const std::filesystem::path& folder);
 
 }  // namespace tallyfox

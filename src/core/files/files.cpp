@@ -27,8 +27,6 @@ constexpr std::size_t kChunkBytes = 64 * 1024;
 
 // Scratch files are hidden, and end in no suffix that a data file has.
 constexpr std::string_view kScratchPrefix = ".tallyfox-scratch-";
-// What an earlier version left behind when it stopped mid-save.
-constexpr std::string_view kOldTaxScratchName = "tax.ini.new";
 constexpr int kScratchNameTries = 100;
 
 int OpenFlags(OpenMode mode) {
@@ -88,9 +86,7 @@ std::optional<File> CreateScratchFile(const std::filesystem::path& target,
   return std::nullopt;
 }
 
-bool IsLeftoverScratchName(std::string_view name) {
-  return name.starts_with(kScratchPrefix) || name == kOldTaxScratchName;
-}
+bool IsLeftoverScratchName(std::string_view name) { return name.starts_with(kScratchPrefix); }
 
 bool IsRegularEntry(DIR* folder, const dirent& entry) {
   if (entry.d_type == DT_REG) return true;

@@ -10,7 +10,6 @@
 #include <random>
 
 #include "core/common/text.h"
-#include "core/files/data_folder.h"
 #include "core/files/file_lines.h"
 #include "support/test_files.h"
 
@@ -67,27 +66,6 @@ TEST(FilesTest, FailedReadsAndShortWritesAreReported) {
   const bool written = out->Write(testing::AsBytes(std::string(300, 'x')));
   setrlimit(RLIMIT_FSIZE, &saved);
   EXPECT_FALSE(written);
-}
-
-// Beside a per-user or portable program; in the user's folder, with the
-// shipped rates, for a system-wide one; wherever the command line says.
-TEST(FilesTest, DataLivesWhereTheUserCanWriteIt) {
-  testing::TempFolder root;
-  const std::filesystem::path portable = root.path() / "portable", usr = root.path() / "usr";
-  std::filesystem::create_directories(portable);
-  std::filesystem::create_directories(usr / "bin");
-  std::filesystem::create_directories(usr / "share/tallyfox");
-  testing::WriteBytes(usr / "share/tallyfox/exrate.dat", "shipped");
-  setenv("XDG_DATA_HOME", (root.path() / "data").c_str(), 1);
-  EXPECT_EQ(ChooseDataFolder(portable / "tallyfox", {}), portable);
-  EXPECT_EQ(ChooseDataFolder(usr / "bin/tallyfox", {}), root.path() / "data/tallyfox");
-  EXPECT_EQ(testing::ReadBytes(root.path() / "data/tallyfox/exrate.dat"), "shipped");
-  testing::WriteBytes(root.path() / "data/tallyfox/exrate.dat", "user's");
-  ChooseDataFolder(usr / "bin/tallyfox", {});
-  EXPECT_EQ(testing::ReadBytes(root.path() / "data/tallyfox/exrate.dat"), "user's");
-  EXPECT_EQ(ChooseDataFolder(usr / "bin/tallyfox", root.path() / "lists"), root.path() / "lists");
-  EXPECT_EQ(testing::ReadBytes(root.path() / "lists/exrate.dat"), "shipped");
-  unsetenv("XDG_DATA_HOME");
 }
 
 TEST(FilesTest, PathInFolderAcceptsPlainFileNamesOnly) {

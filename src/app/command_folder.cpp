@@ -1,0 +1,32 @@
+// SPDX-FileCopyrightText: 2026 The Tallyfox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "app/command_folder.h"
+
+#include <cstdio>
+
+#include "core/files/data_folder.h"
+#include "platform/display.h"
+
+namespace tallyfox {
+
+std::optional<std::filesystem::path> FindFolderOf(const CommandLine& line) {
+  const FoundFolder found = FindDataFolder(ModulePath().parent_path(), line.dataFolder);
+  if (found.folder.empty()) {
+    std::fprintf(stderr, "tallyfox: %s\n", found.problem.c_str());
+    return std::nullopt;
+  }
+  return found.folder;
+}
+
+std::optional<std::filesystem::path> MakeFolderOf(const CommandLine& line) {
+  std::optional<std::filesystem::path> folder = FindFolderOf(line);
+  if (!folder) return std::nullopt;
+  if (const std::optional<std::string> problem = MakeDataFolderUsable(*folder)) {
+    std::fprintf(stderr, "tallyfox: %s\n", problem->c_str());
+    return std::nullopt;
+  }
+  return folder;
+}
+
+}  // namespace tallyfox
