@@ -19,9 +19,14 @@ done
 # True once a process holds the folder's lock; asking flock itself would take
 # it for a moment and could turn the program away.
 locked() { grep -q "FLOCK.*:$(stat -c %i "$1") " /proc/locks; }
+# The program gives the folder its default rates after taking the lock, so
+# it is settled once both are there.
 start_on() {
   "$work/$1/tallyfox" &
-  for _ in $(seq 1200); do locked "$work/$1" && return 0; sleep 0.1; done
+  for _ in $(seq 1200); do
+    locked "$work/$1" && [ -e "$work/$1/exrate.dat" ] && return 0
+    sleep 0.1
+  done
   fail "the program never took $1"
 }
 
