@@ -7,14 +7,12 @@
 #   scripts/package.sh            build and check the package
 #   scripts/package.sh --install  also install it with apt, use it as an
 #                                 ordinary user and remove it again (changes
-#                                 the system: CI, where CI=true, always does)
+#                                 the system: .ci/run does it)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-tree=$PWD
 started=$SECONDS
 
 try_install=false
-[ "${CI:-}" = true ] && try_install=true
 case "${1:-}" in
   --install) try_install=true ;;
   "") ;;
@@ -68,17 +66,17 @@ if ! (cd "$source_dir" && dpkg-checkbuilddeps 2> /dev/null); then
   apt_get build-dep -y -qq "$source_dir"
 fi
 
-build_started=$SECONDS
-(cd "$source_dir" && dpkg-buildpackage -b -us -uc -J"$(nproc)") > "$work/build.log" 2>&1 || {
-  tail -n 200 "$work/build.log"
-  echo "package.sh: dpkg-buildpackage failed (the whole log was $work/build.log)" >&2
-  exit 1
-}
-grep -E 'tests passed, [0-9]+ tests? failed out of' "$work/build.log" || true
-echo "package.sh: dpkg-buildpackage took $((SECONDS - build_started)) s"
-
 rm -rf build/package
 mkdir -p build/package
+log=build/package/build.log
+build_started=$SECONDS
+(cd "$source_dir" && dpkg-buildpackage -b -us -uc -J"$(nproc)") > "$log" 2>&1 || {
+  tail -n 80 "$log"
+  echo "package.sh: dpkg-buildpackage failed; the whole log is $log" >&2
+  exit 1
+}
+grep -E 'tests passed, [0-9]+ tests? failed out of' "$log" || true
+echo "package.sh: dpkg-buildpackage took $((SECONDS - build_started)) s"
 cp "$work"/*.deb "$work"/*.buildinfo "$work"/*.changes build/package/
 changes=$(ls build/package/tallyfox_*.changes)
 echo "package.sh: lintian $changes"
@@ -90,5 +88,5 @@ if $try_install; then
 else
   echo "package.sh: not installed; scripts/package.sh --install tries it with apt (changes the system)"
 fi
-ls -l "$tree"/build/package/tallyfox_*.deb
+ls -l "$PWD"/build/package/tallyfox_*.deb
 echo "package.sh: took $((SECONDS - started)) s"
