@@ -3,6 +3,7 @@
 
 #include "platform/widgets.h"
 
+#include <QApplication>
 #include <QBuffer>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -527,6 +528,16 @@ namespace {
 // on a touch screen.
 class ZoomedIndicators : public QProxyStyle {
  public:
+  // Whether the mnemonics are underlined is the application style's to say:
+  // it shows them only while Alt is held.
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* data) const override {
+    if (hint == SH_UnderlineShortcut) {
+      return QApplication::style()->styleHint(hint, option, widget, data);
+    }
+    return QProxyStyle::styleHint(hint, option, widget, data);
+  }
+
   int pixelMetric(PixelMetric metric, const QStyleOption* option,
                   const QWidget* widget) const override {
     const int usual = QProxyStyle::pixelMetric(metric, option, widget);
