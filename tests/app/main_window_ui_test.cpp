@@ -19,20 +19,7 @@ namespace tallyfox {
 namespace {
 
 using testing::Shown;
-
-class MainWindowTest : public testing::ProgramTest {
- protected:
-  // Runs the program on `screen`; the caption OK closes it after `actions`.
-  int Run(ScreenGeometry screen, const std::function<void(CTallyfoxDlg&)>& actions) {
-    script_.SetScreen(screen);
-    CTallyfoxDlg window(folder_.path());
-    script_.ExpectDialog(kIddMainPortrait, [&](Dialog&) {
-      actions(window);
-      if (!window.HasEnded()) testing::CloseWithCaptionOk(window);
-    });
-    return window.DoModal();
-  }
-};
+using MainWindowTest = testing::ProgramTest;
 
 void ExpectOnlyPageShown(CTallyfoxDlg& window, int selected) {
   EXPECT_EQ(window.TabItem(kIdcTabControl).CurSel(), selected);
@@ -45,30 +32,27 @@ void PressKeys(const Dialog& window, const char* keys, Qt::KeyboardModifiers mod
   QTest::keyClicks(WidgetOf(window)->focusWidget(), keys, modifiers);
 }
 
-// A new user's first start, without a tax file, is quiet. Calculator tabs
-// show the state in force; the icon suits a double-density screen. A price
-// can be typed at once and Enter adds up; Escape loses nothing, Ctrl+Q quits.
+int PriceWidth(CTallyfoxDlg& window) {
+  return window.SalePage().Item(kIdcSaleFirstPrice).Rect().width;
+}
+
+// A calculator tab shown again shows the state in force, its first price ready.
 TEST_F(MainWindowTest, StartsOnTheSalePageAndEachTabShowsExactlyItsPage) {
-  std::filesystem::remove(folder_.path() / "tax.ini");
-  Run(testing::kPortrait, [](CTallyfoxDlg& window) {
+  RunProgram([](CTallyfoxDlg& window) {
     ExpectOnlyPageShown(window, 0);
-    EXPECT_EQ(Shown(window.SalePage(), kSaleQtyIds[15]), "1") << "rows reset at start";
-    PressKeys(window, "12\r");
-    EXPECT_EQ(Shown(window.SalePage(), kIdcSaleFirstPrice), "12");
-    EXPECT_EQ(Shown(window.SalePage(), kIdcSaleTotal), "12.00");
-    const Control& stateButton = window.SalePage().Item(kIdcStateButton);
-    EXPECT_EQ(stateButton.ToolTip(), u"Tax Setup");
-    EXPECT_EQ(WidgetOf(stateButton)->accessibleDescription(), QStringLiteral("No state chosen"));
-    const QList<QSize> sizes = WidgetOf(window)->windowIcon().availableSizes();
-    EXPECT_TRUE(sizes.contains(QSize(48, 48)) && sizes.contains(QSize(96, 96)));
     window.SalePage().SetItemText(kIdcStateButton, u"XX");
     for (const int tab : {1, 2, 3, 4, 0}) {
       testing::SelectTab(window, kIdcTabControl, tab);
       ExpectOnlyPageShown(window, tab);
     }
+    EXPECT_EQ(Shown(window.SalePage(), kIdcStateButton), "CA");
     EXPECT_TRUE(testing::HasFocusWithAllSelected(window.SalePage(), kIdcSaleFirstPrice));
-    EXPECT_EQ(Shown(window.SalePage(), kIdcStateButton), "...");
-    EXPECT_EQ(Shown(window.PageAt(4), kIdcVersion), "Tallyfox v 2.3.0");
+  });
+}
+
+// Escape would lose every typed row: only Ctrl+Q (or the close button) ends a run.
+TEST_F(MainWindowTest, EscapeKeepsTheWindowOpenAndCtrlQQuits) {
+  RunProgram([](CTallyfoxDlg& window) {
     testing::PressEscape(window);
     EXPECT_FALSE(window.HasEnded());
     PressKeys(window, "q", Qt::ControlModifier);
@@ -76,23 +60,65 @@ TEST_F(MainWindowTest, StartsOnTheSalePageAndEachTabShowsExactlyItsPage) {
   });
 }
 
-// A picture keeps its size on the page and takes the pixels of a denser screen.
 // Ctrl+Plus three times makes everything about 1.3 times as large, kept for
 // the next start; Ctrl+0 gives back the normal size exactly.
 TEST_F(MainWindowTest, ZoomKeysScaleTheWindowAndAreRemembered) {
-  Run(testing::kPortrait, [](CTallyfoxDlg& window) {
+  RunProgram([](CTallyfoxDlg& window) {
     QWidget* widget = WidgetOf(window);
     const QSize normal = widget->size();
-    const int priceWidth = window.SalePage().Item(kIdcSaleFirstPrice).Rect().width;
+    const int priceWidth = PriceWidth(window);
     for (int i = 0; i < 3; ++i) PressKeys(window, "+", Qt::ControlModifier);
     EXPECT_NEAR(widget->width() / double(normal.width()), 1.3, 0.1);
     EXPECT_NEAR(widget->height() / double(normal.height()), 1.3, 0.1);
-    EXPECT_NEAR(window.SalePage().Item(kIdcSaleFirstPrice).Rect().width / double(priceWidth), 1.3,
-                0.15);
+    EXPECT_NEAR(PriceWidth(window) / double(priceWidth), 1.3, 0.15);
     EXPECT_EQ(LoadZoom(), 130);
     PressKeys(window, "0", Qt::ControlModifier);
     EXPECT_EQ(widget->size(), normal);
     EXPECT_EQ(LoadZoom(), 100);
+  });
+}
+
+// A window made larger by hand draws its content larger, for this run only.
+TEST_F(MainWindowTest, ContentFollowsAWindowResizedByHandWithoutSavingAZoom) {
+  RunProgram([](CTallyfoxDlg& window) {
+    PressKeys(window, "0", Qt::ControlModifier);
+    QWidget* widget = WidgetOf(window);
+    const int priceWidth = PriceWidth(window);
+    widget->resize(widget->size() * 2);
+    EXPECT_NEAR(PriceWidth(window) / double(priceWidth), 2.0, 0.2);
+    EXPECT_EQ(LoadZoom(), 100);
+    PressKeys(window, "0", Qt::ControlModifier);
+  });
+}
+
+// A zoom key lays the pages out again without moving the focus: the digit
+// typed next goes on after "12" in row 5, not over row 1's price.
+TEST_F(MainWindowTest, TypingAfterAZoomKeyGoesOnWhereTheCaretWas) {
+  RunProgram([](CTallyfoxDlg& window) {
+    CDialogTab2& sale = window.SalePage();
+    testing::TypeInto(sale, kSalePriceIds[0], u"19.99");
+    testing::TypeInto(sale, kSalePriceIds[4], u"12");
+    PressKeys(window, "=", Qt::ControlModifier);
+    PressKeys(window, "3");
+    testing::Click(sale, kIdcSaleCalc);
+    EXPECT_EQ(Shown(sale, kSalePriceIds[0]), "19.99");
+    EXPECT_EQ(Shown(sale, kIdcSaleTotal), "142.99");
+    PressKeys(window, "0", Qt::ControlModifier);
+  });
+}
+
+// Each zoom step draws the tab strip at the zoom: back at 100 % all five tabs
+// fit across again.
+TEST_F(MainWindowTest, TheTabStripFollowsTheZoom) {
+  RunProgram([](CTallyfoxDlg& window) {
+    auto* tabs = static_cast<TabControlWidget*>(WidgetOf(window.Item(kIdcTabControl)));
+    PressKeys(window, "0", Qt::ControlModifier);
+    const double normal = tabs->tabBar()->font().pointSizeF();
+    for (int i = 0; i < 10; ++i) PressKeys(window, "+", Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(tabs->tabBar()->font().pointSizeF(), normal * 2);
+    PressKeys(window, "0", Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(tabs->tabBar()->font().pointSizeF(), normal);
+    EXPECT_LE(tabs->tabBar()->sizeHint().width(), tabs->width()) << "no scroll arrows";
   });
 }
 
@@ -106,61 +132,20 @@ TEST(ZoomSettingTest, ReadsTheZoomWhereEarlierVersionsKeptIt) {
   std::filesystem::remove(file);
 }
 
-// The home page's address opens in the browser, clicked or reached with Tab.
-TEST_F(MainWindowTest, AboutPageLinksTheHomePage) {
-  Run(testing::kPortrait, [](CTallyfoxDlg& window) {
-    auto* label = qobject_cast<QLabel*>(WidgetOf(window.PageAt(4).Item(kIdcInfoLine4)));
-    ASSERT_NE(label, nullptr);
-    EXPECT_EQ(Shown(window.PageAt(4), kIdcInfoLine4), "github.com/tallyfox/tallyfox");
-    EXPECT_TRUE(label->text().contains(R"(href="https://github.com/tallyfox/tallyfox")"));
-    EXPECT_TRUE(label->openExternalLinks());
-    EXPECT_TRUE(label->focusPolicy() & Qt::TabFocus);
-    EXPECT_TRUE(label->textInteractionFlags() & Qt::LinksAccessibleByKeyboard);
-  });
-}
-
-// A zoom key lays the pages out again without moving the focus: the digit
-// typed next goes on after "12" in row 5, not over row 1's price.
-TEST_F(MainWindowTest, TypingAfterAZoomKeyGoesOnWhereTheCaretWas) {
-  Run(testing::kPortrait, [](CTallyfoxDlg& window) {
-    CDialogTab2& sale = window.SalePage();
-    testing::TypeInto(sale, kSalePriceIds[0], u"19.99");
-    testing::TypeInto(sale, kSalePriceIds[4], u"12");
-    PressKeys(window, "=", Qt::ControlModifier);
-    PressKeys(window, "3");
-    testing::Click(sale, kIdcSaleCalc);
-    EXPECT_EQ(Shown(sale, kSalePriceIds[0]), "19.99");
-    EXPECT_EQ(Shown(sale, kIdcSaleTotal), "142.99");
-  });
-}
-
-// Each zoom step draws the tab strip at the zoom: back at 100 % all five tabs
-// fit across again.
-TEST_F(MainWindowTest, TheTabStripFollowsTheZoom) {
-  Run(testing::kPortrait, [](CTallyfoxDlg& window) {
-    auto* tabs = static_cast<TabControlWidget*>(WidgetOf(window.Item(kIdcTabControl)));
-    PressKeys(window, "0", Qt::ControlModifier);
-    const double normal = tabs->tabBar()->font().pointSizeF();
-    for (int i = 0; i < 10; ++i) PressKeys(window, "+", Qt::ControlModifier);
-    EXPECT_DOUBLE_EQ(tabs->tabBar()->font().pointSizeF(), normal * 2);
-    PressKeys(window, "0", Qt::ControlModifier);
-    EXPECT_DOUBLE_EQ(tabs->tabBar()->font().pointSizeF(), normal);
-    EXPECT_LE(tabs->tabBar()->sizeHint().width(), tabs->width()) << "no scroll arrows";
-  });
-}
-
 // Only a whole number from 80 to 300 is a zoom; anything else is as if none
 // were saved, and the screen decides.
-TEST(ZoomSettingTest, OnlyAWholeNumberWithinTheRangeIsASetting) {
+TEST(ZoomSettingTest, OnlyAWholeNumberFrom80To300IsASetting) {
   QSettings settings(QStringLiteral("tallyfox"), QStringLiteral("tallyfox"));
   settings.remove(QStringLiteral("zoom"));
   const int fitted = LoadZoom();
-  for (const char* stored : {"79", "301", "150.5", "abc", ""}) {
+  ASSERT_TRUE(fitted != 80 && fitted != 300) << "the screen's zoom " << fitted;
+  const std::pair<const char*, int> rows[] = {{"79", fitted},  {"80", 80},        {"300", 300},
+                                              {"301", fitted}, {"150.5", fitted}, {"abc", fitted},
+                                              {"", fitted}};
+  for (const auto& [stored, zoom] : rows) {
     settings.setValue(QStringLiteral("zoom"), QString::fromLatin1(stored));
-    EXPECT_EQ(LoadZoom(), fitted) << stored;
+    EXPECT_EQ(LoadZoom(), zoom) << '"' << stored << '"';
   }
-  settings.setValue(QStringLiteral("zoom"), QStringLiteral("80"));
-  EXPECT_EQ(LoadZoom(), 80);
   settings.remove(QStringLiteral("zoom"));
 }
 
@@ -168,14 +153,34 @@ TEST_F(MainWindowTest, ATaxFileThatIsThereButCannotBeReadIsReported) {
   std::filesystem::remove(folder_.path() / "tax.ini");
   std::filesystem::create_directory(folder_.path() / "tax.ini");
   script_.ExpectMessage(u"Read tax file failed!");
-  Run(testing::kPortrait,
-      [](CTallyfoxDlg& window) { EXPECT_EQ(Shown(window.SalePage(), kIdcStateButton), "..."); });
+  RunProgram([](CTallyfoxDlg& window) {
+    EXPECT_EQ(Shown(window.SalePage(), kIdcStateButton), "...");
+    EXPECT_EQ(WidgetOf(window.SalePage().Item(kIdcStateButton))->accessibleDescription(),
+              QStringLiteral("No state chosen"));
+  });
+}
+
+// The home page's address opens in the browser.
+TEST_F(MainWindowTest, AboutPageLinksTheHomePage) {
+  RunProgram([](CTallyfoxDlg& window) {
+    auto* label = qobject_cast<QLabel*>(WidgetOf(window.PageAt(4).Item(kIdcInfoLine4)));
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(Shown(window.PageAt(4), kIdcInfoLine4), "github.com/tallyfox/tallyfox");
+    EXPECT_TRUE(label->text().contains(R"(href="https://github.com/tallyfox/tallyfox")"));
+    EXPECT_TRUE(label->openExternalLinks());
+  });
+}
+
+TEST(PicturesTest, TheProgramIconComesForAUsualAndADoubleDensityScreen) {
+  const QList<QSize> sizes = ImageIcon(kIconApplication).availableSizes();
+  EXPECT_TRUE(sizes.contains(QSize(48, 48))) << "usual";
+  EXPECT_TRUE(sizes.contains(QSize(96, 96))) << "double density";
 }
 
 TEST(PicturesTest, HaveTwiceThePixelsOnAScreenOfTwiceTheDensity) {
   const QPixmap usual = ImagePixmap(kBitmapAbout, 1.0), dense = ImagePixmap(kBitmapAbout, 1.5);
   EXPECT_EQ(usual.size(), QSize(55, 62));
-  EXPECT_EQ(dense.size(), usual.size() * 2);
+  EXPECT_EQ(dense.size(), QSize(110, 124));
   EXPECT_EQ(dense.deviceIndependentSize(), usual.deviceIndependentSize());
 }
 
@@ -195,7 +200,7 @@ TEST_F(MainWindowTest, OrientationAtStartChoosesThePageSet) {
       EXPECT_EQ(WidgetOf(window.SalePage().Item(kIdcStateButton))->accessibleDescription(),
                 QStringLiteral("CA: 7.25 %, food 0 %"));
     };
-    EXPECT_EQ(Run(screen, actions), kIdOk) << "the caption OK ends the run";
+    EXPECT_EQ(RunProgram(actions, screen), kIdOk) << "the close button ends the run";
   }
 }
 

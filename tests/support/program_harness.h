@@ -73,21 +73,31 @@ class ProgramTest : public ::testing::Test {
     return names;
   }
 
-  // Starts the program with the Shoplist tab selected; it closes after `actions`.
-  void RunPage(const std::function<void(CDialogTab4&)>& actions,
-               ScreenGeometry screen = kPortrait) {
+  // Runs the program on `screen`; its close button ends it after `actions`.
+  int RunProgram(const std::function<void(CTallyfoxDlg&)>& actions,
+                 ScreenGeometry screen = kPortrait) {
     script_.SetScreen(screen);
     CTallyfoxDlg window(folder_.path());
     script_.ExpectDialog(kIddMainPortrait, [&](Dialog&) {
-      SelectTab(window, kIdcTabControl, kShoplistTab);
-      actions(static_cast<CDialogTab4&>(window.PageAt(kShoplistTab)));
+      actions(window);
       if (!window.HasEnded()) CloseWithCaptionOk(window);
     });
-    window.DoModal();
+    return window.DoModal();
+  }
+
+  // Runs the program with the Shoplist tab selected.
+  void RunPage(const std::function<void(CDialogTab4&)>& actions,
+               ScreenGeometry screen = kPortrait) {
+    RunProgram(
+        [&](CTallyfoxDlg& window) {
+          SelectTab(window, kIdcTabControl, kShoplistTab);
+          actions(static_cast<CDialogTab4&>(window.PageAt(kShoplistTab)));
+        },
+        screen);
   }
 
   // Opens the list from the page with "Edit", or "View"; `actions` act on
-  // the Shopping List dialog, which its caption OK then closes.
+  // the Shopping List dialog, which its close button then closes.
   void OpenList(std::u16string_view name, const std::function<void(Dialog&)>& actions,
                 bool viewOnly = false, ScreenGeometry screen = kPortrait) {
     RunPage(

@@ -19,17 +19,15 @@ class UndrivenWindowGuard : public testing::EmptyTestEventListener {
  public:
   void OnTestEnd(const testing::TestInfo& test) override {
     const auto failures = base_.Failures();
-    if (failures.size() == reported_) return;
-    for (std::size_t i = reported_; i < failures.size(); ++i) {
+    for (const std::string& failure : failures) {
       std::fprintf(stderr, "%s.%s: %s outside any script\n", test.test_suite_name(), test.name(),
-                   failures[i].c_str());
+                   failure.c_str());
     }
-    std::abort();
+    if (!failures.empty()) std::abort();
   }
 
  private:
   tallyfox::UiScript base_;
-  std::size_t reported_ = 0;
 };
 
 }  // namespace

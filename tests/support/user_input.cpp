@@ -27,6 +27,14 @@ W* WidgetOf(const Dialog& dialog, int id) {
   return widget;
 }
 
+// A user types and clicks into the window in front: only there does a click
+// bring the focus, or Alt reach a button.
+QWidget* ActiveWindowOf(const Dialog& dialog) {
+  QWidget* window = WidgetOf(dialog)->window();
+  QApplication::setActiveWindow(window);
+  return window;
+}
+
 }  // namespace
 
 void Click(const Dialog& dialog, int id) {
@@ -92,18 +100,6 @@ void ToggleTick(const Dialog& dialog, int listViewId, int row) {
 
 void CloseWithCaptionOk(const Dialog& dialog) { WidgetOf(dialog)->close(); }
 
-namespace {
-
-// A user types and clicks into the window in front: only there does a click
-// bring the focus, or Alt reach a button.
-QWidget* ActiveWindowOf(const Dialog& dialog) {
-  QWidget* window = WidgetOf(dialog)->window();
-  QApplication::setActiveWindow(window);
-  return window;
-}
-
-}  // namespace
-
 void ClickInto(const Dialog& dialog, int id) {
   auto* edit = WidgetOf<QLineEdit>(dialog, id);
   if (edit == nullptr) return;
@@ -121,10 +117,7 @@ void PressKeys(const Dialog& dialog, std::u16string_view keys) {
   while (std::ranges::any_of(window->findChildren<QAbstractButton*>(), isDown)) QTest::qWait(10);
 }
 
-void PressEscape(const Dialog& dialog) {
-  QWidget* target = WidgetOf(dialog)->focusWidget();
-  QTest::keyClick(target != nullptr ? target : WidgetOf(dialog), Qt::Key_Escape);
-}
+void PressEscape(const Dialog& dialog) { PressKeys(dialog, u"Escape"); }
 
 void ExpectScriptMet(const UiScript& script) {
   for (const std::string& failure : script.Failures()) ADD_FAILURE() << failure;

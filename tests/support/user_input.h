@@ -24,7 +24,8 @@ void ChooseEntry(const Dialog& dialog, int id, std::u16string_view text);
 void SelectTab(const Dialog& dialog, int id, int index);
 void SelectRow(const Dialog& dialog, int listViewId, int row);
 void ToggleTick(const Dialog& dialog, int listViewId, int row);
-// The close button in the caption: the handheld's caption OK button.
+// Closes the window with its title bar's close button, which our windows take
+// as OK: what the user typed is taken and checked before the window ends.
 void CloseWithCaptionOk(const Dialog& dialog);
 // A mouse click into the middle of an edit.
 void ClickInto(const Dialog& dialog, int id);
