@@ -83,12 +83,10 @@ class ScopedDataHome {
     qputenv("XDG_DATA_HOME", QByteArray::fromStdString(folder.string()));
   }
   ~ScopedDataHome() {
-    if (had_) qputenv("XDG_DATA_HOME", before_);
-    if (!had_) qunsetenv("XDG_DATA_HOME");
+    before_.isNull() ? qunsetenv("XDG_DATA_HOME") : qputenv("XDG_DATA_HOME", before_);
   }
 
  private:
-  bool had_ = qEnvironmentVariableIsSet("XDG_DATA_HOME");
   QByteArray before_ = qgetenv("XDG_DATA_HOME");
 };
 

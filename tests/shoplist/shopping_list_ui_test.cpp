@@ -412,7 +412,8 @@ TEST_F(ShoppingListTest, EveryTickIsSavedWhenAWindowOpensAboveOrTheListCloses) {
       const auto tickAndLeave = [&](Dialog& list) {
         for (const int row : {0, 1}) ToggleTick(list, kIdcShoppingListTable, row);
         SelectRow(list, kIdcShoppingListTable, 2);
-        EXPECT_EQ(IsEnabled(list, kIdcShoppingListDelete), !viewOnly) << "view only";
+        EXPECT_EQ(IsEnabled(list, kIdcShoppingListAdd), !viewOnly) << "Add";
+        EXPECT_EQ(IsEnabled(list, kIdcShoppingListDelete), !viewOnly) << "Delete";
         leave[way](list);
         ExpectStored(
             u"\uFEFF\n0  milk  1  food  8.00\n1  soap  1  home  2.25\n0  tea  1  food  1.50\n");
