@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "support/program_harness.h"
 
@@ -13,16 +14,16 @@ namespace tallyfox {
 namespace {
 
 using namespace testing;
+using Names = std::vector<std::string>;
 
 const std::u16string kAskDelete = u"Are you sure you want to delete selected item?";
 
 class ShoplistPageTest : public ProgramTest {
  protected:
-  // The names shown, each followed by a space.
-  static std::string ShownLists(const CDialogTab4& page) {
+  static Names ShownLists(const CDialogTab4& page) {
     const ListBox& lists = page.ListBoxItem(kIdcShoplistListBox);
-    std::string names;
-    for (int i = 0; i < lists.Count(); ++i) names += ToUtf8(lists.TextAt(i)) + " ";
+    Names names;
+    for (int i = 0; i < lists.Count(); ++i) names.push_back(ToUtf8(lists.TextAt(i)));
     return names;
   }
 
@@ -38,52 +39,71 @@ class ShoplistPageTest : public ProgramTest {
     script_.ExpectDialog(kIddAddList, actions);
     Click(page, kIdcShoplistNew);
   }
+
+  void DeleteChosen(CDialogTab4& page, std::u16string_view name, MessageResult answer) {
+    ChooseEntry(page, kIdcShoplistListBox, name);
+    script_.ExpectMessage(kAskDelete, answer);
+    Click(page, kIdcShoplistDelete);
+  }
 };
 
-TEST_F(ShoplistPageTest, NewListsAreEmptyFilesInTheirSortedPlaceAndBadNamesAreRefused) {
+// Letter case makes another name; the new list is the one chosen.
+TEST_F(ShoplistPageTest, ANewListIsAnEmptyFileInItsSortedPlaceAndChosen) {
   StoreList(u"b", u"\uFEFF\n");
   RunPage([&](CDialogTab4& page) {
     AddList(page, [&](Dialog& add) { TryCreate(add, u"c"); });
+    AddList(page, [&](Dialog& add) { TryCreate(add, u"B"); });
+    EXPECT_EQ(ShownLists(page), (Names{"b", "B", "c"}));
+    EXPECT_EQ(ToUtf8(page.ListBoxItem(kIdcShoplistListBox).Text()), "B") << "chosen";
+    EXPECT_TRUE(IsEnabled(page, kIdcShoplistView));
+  });
+  EXPECT_EQ(FolderFiles(), (Names{"B.csv", "b.csv", "c.csv", "tax.ini"}));
+  EXPECT_EQ(StoredList(u"c"), Utf16Le(u"\uFEFF\n")) << "c.csv";
+}
+
+// "Temp" is the name of the store's own scratch file.
+TEST_F(ShoplistPageTest, NamesThatCannotBeListsAreRefusedAndNothingIsCreated) {
+  StoreList(u"b", u"\uFEFF\n");
+  RunPage([&](CDialogTab4& page) {
     AddList(page, [&](Dialog& add) {
       TryCreate(add, u"", u"Please input the List Name.");
       TryCreate(add, u"Temp", u"Failed to create shopping list.");
       TryCreate(add, u"b", u"List Name exists. Please input a different name.");
       EXPECT_TRUE(HasFocusWithAllSelected(add, kIdcAddListName));
-      CloseWithCaptionOk(add);  // creates nothing
+      CloseWithCaptionOk(add);
     });
-    AddList(page, [&](Dialog& add) { TryCreate(add, u"B"); });  // letter case makes another name
-    EXPECT_EQ(ShownLists(page), "b B c ");
-    EXPECT_EQ(ToUtf8(page.ListBoxItem(kIdcShoplistListBox).Text()), "B") << "the new list, chosen";
-    EXPECT_TRUE(IsEnabled(page, kIdcShoplistView));
   });
-  EXPECT_EQ(FolderFiles(), (std::vector<std::string>{"B.csv", "b.csv", "c.csv", "tax.ini"}));
+  EXPECT_EQ(FolderFiles(), (Names{"b.csv", "tax.ini"}));
 }
 
-// The lists' folder and the Trash's share a file system, as a home folder does.
+// Points the Trash somewhere else for one test, and back.
 class ScopedDataHome {
  public:
   explicit ScopedDataHome(const std::filesystem::path& folder) {
     qputenv("XDG_DATA_HOME", QByteArray::fromStdString(folder.string()));
   }
-  ~ScopedDataHome() { qunsetenv("XDG_DATA_HOME"); }
+  ~ScopedDataHome() {
+    before_.isNull() ? qunsetenv("XDG_DATA_HOME") : qputenv("XDG_DATA_HOME", before_);
+  }
+
+ private:
+  QByteArray before_ = qgetenv("XDG_DATA_HOME");
 };
 
+// The lists' folder and the Trash's share a file system, as a home folder does.
 TEST_F(ShoplistPageTest, DeleteAsksFirstThenMovesTheFileToTheTrash) {
   for (const char16_t* name : {u"c", u"B", u"a"}) StoreList(name, u"\uFEFF\n");
   const TempFolder dataHome;
   const ScopedDataHome trashThere(dataHome.path());
   RunPage([&](CDialogTab4& page) {
-    ChooseEntry(page, kIdcShoplistListBox, u"B");
-    script_.ExpectMessage(kAskDelete, MessageResult::No);
-    Click(page, kIdcShoplistDelete);
-    EXPECT_TRUE(std::filesystem::exists(ListFile(u"B")));
-    script_.ExpectMessage(kAskDelete, MessageResult::Yes);
-    Click(page, kIdcShoplistDelete);
-    EXPECT_EQ(ShownLists(page), "a c ");
-    EXPECT_FALSE(std::filesystem::exists(ListFile(u"B")));
+    DeleteChosen(page, u"B", MessageResult::No);
+    EXPECT_TRUE(std::filesystem::exists(ListFile(u"B"))) << "after No";
+    DeleteChosen(page, u"B", MessageResult::Yes);
+    EXPECT_EQ(ShownLists(page), (Names{"a", "c"}));
+    EXPECT_FALSE(std::filesystem::exists(ListFile(u"B"))) << "after Yes";
     EXPECT_EQ(ReadBytes(dataHome.path() / "Trash/files/B.csv"), Utf16Le(u"\uFEFF\n"));
     EXPECT_TRUE(std::filesystem::exists(dataHome.path() / "Trash/info/B.csv.trashinfo"));
-    EXPECT_FALSE(IsEnabled(page, kIdcShoplistView));
+    EXPECT_FALSE(IsEnabled(page, kIdcShoplistView)) << "nothing chosen";
   });
 }
 
@@ -106,18 +126,16 @@ TEST_F(ShoplistPageTest, WithoutATrashDeleteRemovesTheFileOrSaysItCannot) {
   const TempFolder working;
   const ScopedWorkingFolder there(working.path());
   RunPage([&](CDialogTab4& page) {
-    ChooseEntry(page, kIdcShoplistListBox, u"a");
-    script_.ExpectMessage(kAskDelete, MessageResult::Yes);
-    Click(page, kIdcShoplistDelete);
+    DeleteChosen(page, u"a", MessageResult::Yes);
     EXPECT_FALSE(std::filesystem::exists(ListFile(u"a")));
     EXPECT_TRUE(std::filesystem::is_empty(working.path())) << "a Trash in the working folder";
-    ChooseEntry(page, kIdcShoplistListBox, u"c");
     FailingOperation fault(FileOperation::Remove);
     ScopedFileFaults installed(fault);
+    ChooseEntry(page, kIdcShoplistListBox, u"c");
     script_.ExpectMessage(kAskDelete, MessageResult::Yes);
     script_.ExpectMessage(u"Failed to delete shopping list file");
     Click(page, kIdcShoplistDelete);
-    EXPECT_EQ(ShownLists(page), "c ");
+    EXPECT_EQ(ShownLists(page), (Names{"c"})) << "kept when it cannot be removed";
   });
 }
 
