@@ -44,6 +44,7 @@ class LocalHttpServer {
  public:
   LocalHttpServer() {
     server_.listen(QHostAddress::LocalHost, 0);
+    origin_ = QStringLiteral("http://127.0.0.1:%1").arg(server_.serverPort());
     QObject::connect(&server_, &QTcpServer::newConnection, [this] {
       while (QTcpSocket* socket = server_.nextPendingConnection()) {
         QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
@@ -63,15 +64,11 @@ class LocalHttpServer {
                      "\r\nContent-Length: " + QByteArray::number(body.size()) +
                      "\r\nConnection: close\r\n" + headers + "\r\n" + body;
   }
-  std::u16string Url(const QString& path) const {
-    return QStringLiteral("http://127.0.0.1:%1%2")
-        .arg(server_.serverPort())
-        .arg(path)
-        .toStdU16String();
-  }
+  std::u16string Url(const QString& path) const { return (origin_ + path).toStdU16String(); }
 
  private:
   QTcpServer server_;
+  QString origin_;
   std::map<QByteArray, QByteArray> replies_;
 };
 
