@@ -95,18 +95,5 @@ TEST_F(TaxFileTest, TheWriterCreatesTheFileAndKeepsFiveCharactersOfTheRate) {
   EXPECT_EQ(Shown(setting_), u"S.|12.34");
 }
 
-TEST_F(TaxFileTest, AFailedWriteLeavesTheFileAsItWasWithNoScratchFileBeside) {
-  testing::WriteBytes(folder_.path() / "tax.ini", kRate7);
-  using enum FileOperation;
-  for (const FileOperation operation : {Open, Write, Flush, Close, Replace}) {
-    std::optional<TaxFileWriter> writer = TaxFileWriter::Open(folder_.path());
-    testing::FailingOperation fault(operation);
-    ScopedFileFaults installed(fault);
-    EXPECT_FALSE(writer->Write({u"CA", u"0"}));
-    EXPECT_EQ(testing::ReadBytes(folder_.path() / "tax.ini"), kRate7);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.path()), {}), 1);
-  }
-}
-
 }  // namespace
 }  // namespace tallyfox
