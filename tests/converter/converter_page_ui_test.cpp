@@ -10,9 +10,7 @@
 #include <QTreeView>
 
 #include "converter/converter_page.h"
-#include "core/common/text.h"
-#include "support/test_files.h"
-#include "support/user_input.h"
+#include "support/program_harness.h"
 
 namespace tallyfox {
 namespace {
@@ -40,20 +38,22 @@ int HeadingTextWidth(const ListView& table, int column) {
       header->model()->headerData(column, Qt::Horizontal).toString());
 }
 
-TEST(ConverterPageTest, EachCategoryShowsItsFieldsAndConvertsOnEveryChange) {
-  TempFolder folder;
-  ProgramValues values{folder.path(), {}, folder.path() / "exrate.dat", false, {}};
-  WriteBytes(values.exchangeRateFile, Utf16Le(u"\uFEFF\n0  1  0.9334\n0  11  7.8074\n"));
-  UiScript script;
-  CDialogTab5 page(values);
-  RunHosted(script, page, [&] {
+class ConverterPageTest : public ProgramTest {
+ protected:
+  ProgramValues values_{folder_.path(), {}, folder_.path() / "exrate.dat", false, {}};
+};
+
+TEST_F(ConverterPageTest, EachCategoryShowsItsFieldsAndConvertsOnEveryChange) {
+  WriteBytes(values_.exchangeRateFile, Utf16Le(u"\uFEFF\n0  1  0.9334\n0  11  7.8074\n"));
+  CDialogTab5 page(values_);
+  RunHosted(script_, page, [&] {
     EXPECT_EQ(Shown(page), "100 100.00 1.00(off) Set(off)");
     ChooseEntry(page, kIdcToUnitList, 1);
     TypeInto(page, kIdcValueField, u"50");
     EXPECT_EQ(Shown(page), "50 46.67 0.9334 Set(off)");
     TypeInto(page, kIdcExchangeRateField, u"0.1234567");
     Click(page, kIdcSetRate);
-    EXPECT_EQ(ReadBytes(values.exchangeRateFile),
+    EXPECT_EQ(ReadBytes(values_.exchangeRateFile),
               Utf16Le(u"\uFEFF\n0  1  0.1234567  \n0  11  7.8074\n1  0  8.1000  \n"));
     EXPECT_EQ(Shown(page), "50 6.17 0.123457 Set(off)");
 
@@ -85,33 +85,17 @@ TEST(ConverterPageTest, EachCategoryShowsItsFieldsAndConvertsOnEveryChange) {
     EXPECT_EQ(Shown(page), "1 1");
     EXPECT_EQ(table.ColumnCount() + table.ItemCount(), 0);
   });
-  CDialogTab5L landscape(values);
-  RunHosted(script, landscape, [&] {
+  CDialogTab5L landscape(values_);
+  RunHosted(script_, landscape, [&] {
     Choose(landscape, ConverterCategory::ChildrensShoes);
     EXPECT_EQ(landscape.ListViewItem(kIdcShoeTable).ColumnWidth(3), 86);
   });
-  ExpectScriptMet(script);
 }
 
-// The application's palette for the life of the object, then the one before.
-class ScopedPalette {
- public:
-  explicit ScopedPalette(const QPalette& palette) { QApplication::setPalette(palette); }
-  ~ScopedPalette() { QApplication::setPalette(before_); }
-  ScopedPalette(const ScopedPalette&) = delete;
-  ScopedPalette& operator=(const ScopedPalette&) = delete;
-
- private:
-  QPalette before_ = QApplication::palette();
-};
-
 // Light text on white and lavender rows cannot be read.
-TEST(ConverterPageTest, UnderADarkSchemeNoShoeTableRowIsLight) {
-  TempFolder folder;
-  ProgramValues values{folder.path(), {}, folder.path() / "exrate.dat", false, {}};
-  UiScript script;
-  CDialogTab5 page(values);
-  RunHosted(script, page, [&] {
+TEST_F(ConverterPageTest, UnderADarkSchemeNoShoeTableRowIsLight) {
+  CDialogTab5 page(values_);
+  RunHosted(script_, page, [&] {
     Choose(page, ConverterCategory::ChildrensShoes);
     QPalette dark = QApplication::palette();
     dark.setColor(QPalette::Window, QColor(32, 35, 38));
@@ -119,7 +103,8 @@ TEST(ConverterPageTest, UnderADarkSchemeNoShoeTableRowIsLight) {
     dark.setColor(QPalette::Text, QColor(252, 252, 252));
     dark.setColor(QPalette::Base, QColor(20, 22, 24));
     dark.setColor(QPalette::AlternateBase, QColor(29, 31, 34));
-    const ScopedPalette scheme(dark);  // switched while the table shows
+    const QPalette before = QApplication::palette();
+    QApplication::setPalette(dark);  // switched while the table shows
     const ListView& table = page.ListViewItem(kIdcShoeTable);
     EXPECT_EQ(table.RowBackground(1), (Rgb{29, 31, 34}));
     auto* view = static_cast<QTreeView*>(WidgetOf(table));
@@ -130,8 +115,8 @@ TEST(ConverterPageTest, UnderADarkSchemeNoShoeTableRowIsLight) {
       EXPECT_LT(shown.pixelColor(cell.left() + 1, cell.center().y()).lightness(), 64)
           << "row " << row;
     }
+    QApplication::setPalette(before);
   });
-  ExpectScriptMet(script);
 }
 
 }  // namespace

@@ -14,12 +14,10 @@
 #include <map>
 
 #include "converter/converter_page.h"
-#include "core/common/text.h"
 #include "core/converter/exchange_rates.h"
 #include "platform/widgets.h"
 #include "rates/update_rates.h"
-#include "support/test_files.h"
-#include "support/user_input.h"
+#include "support/program_harness.h"
 
 namespace tallyfox {
 namespace {
@@ -46,6 +44,7 @@ class LocalHttpServer {
  public:
   LocalHttpServer() {
     server_.listen(QHostAddress::LocalHost, 0);
+    origin_ = QStringLiteral("http://127.0.0.1:%1").arg(server_.serverPort());
     QObject::connect(&server_, &QTcpServer::newConnection, [this] {
       while (QTcpSocket* socket = server_.nextPendingConnection()) {
         QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
@@ -65,15 +64,11 @@ class LocalHttpServer {
                      "\r\nContent-Length: " + QByteArray::number(body.size()) +
                      "\r\nConnection: close\r\n" + headers + "\r\n" + body;
   }
-  std::u16string Url(const QString& path) const {
-    return QStringLiteral("http://127.0.0.1:%1%2")
-        .arg(server_.serverPort())
-        .arg(path)
-        .toStdU16String();
-  }
+  std::u16string Url(const QString& path) const { return (origin_ + path).toStdU16String(); }
 
  private:
   QTcpServer server_;
+  QString origin_;
   std::map<QByteArray, QByteArray> replies_;
 };
 
@@ -84,19 +79,15 @@ class CancelSoon : public NoProgress {
   }
 };
 
-class UpdateRatesTest : public ::testing::Test {
+class UpdateRatesTest : public ProgramTest {
  protected:
-  std::optional<RatesUpdated> Update(std::u16string_view source, Progress& progress) {
-    return UpdateRates(source, rates_, progress, reporter_);
-  }
   std::optional<RatesUpdated> Update(std::u16string_view source,
                                      std::chrono::milliseconds timeout = kRatesTimeout) {
-    NoProgress none;
-    return UpdateRates(source, rates_, none, reporter_, timeout);
+    return UpdateRates(source, rates_, noProgress_, reporter_, timeout);
   }
   Messages Reports() { return std::exchange(reporter_.messages, {}); }
 
-  TempFolder folder_;
+  NoProgress noProgress_;
   std::filesystem::path rates_ = folder_.path() / "exrate.dat";
   RecordingReporter reporter_;
   LocalHttpServer server_;
@@ -110,8 +101,7 @@ TEST_F(UpdateRatesTest, FetchesTheDailyRatesFollowingARedirectOfTheSameScheme) {
   ASSERT_TRUE(updated.has_value()) << ToUtf8(Reports().at(0));
   EXPECT_EQ(updated->date, u"2026-12-04");
   EXPECT_EQ(updated->changedPairs, 36);  // USD, EUR, FRF, DEM, JPY and GBP
-  EXPECT_EQ(ReadExchangeRate(rates_, 1, 0, reporter_), 1.05);
-  EXPECT_TRUE(ReadBytes(rates_).starts_with(Utf16Le(u"\uFEFF2026-12-04\n19  0  0.0117  \n")));
+  EXPECT_EQ(ReadExchangeRate(rates_, 1, 0, reporter_), 1.05) << "EUR to USD";
 }
 
 TEST_F(UpdateRatesTest, ANinetyDayFileGivesItsNewestDay) {
@@ -137,6 +127,10 @@ TEST_F(UpdateRatesTest, EachFailureSaysWhyAndLeavesTheFileAsItWas) {
                  "Location: " + QString::fromStdU16String(https).toUtf8() + "\r\n");
   server_.Answer("/page.html", "200 OK", "<html><body>Rates</body></html>");
   server_.Answer("/other.xml", "200 OK", "<?xml version=\"1.0\"?><Envelope><Cube/></Envelope>");
+  const auto notTheEcbs = [this](const QString& path) {
+    return u"The rates from " + server_.Url(path) +
+           u" are not the European Central Bank's reference rates.";
+  };
   struct Row {
     std::u16string source;
     std::u16string message;
@@ -148,10 +142,8 @@ TEST_F(UpdateRatesTest, EachFailureSaysWhyAndLeavesTheFileAsItWas) {
        u"127.0.0.1 sent the request on to " + https + u", of another scheme; it was not followed."},
       {server_.Url("/silent"), u"No answer from 127.0.0.1 within 1 second.", 1s},
       {closedUrl.toStdU16String(), u"Could not reach 127.0.0.1: Connection refused."},
-      {server_.Url("/page.html"), u"The rates from " + server_.Url("/page.html") +
-                                      u" are not the European Central Bank's reference rates."},
-      {server_.Url("/other.xml"), u"The rates from " + server_.Url("/other.xml") +
-                                      u" are not the European Central Bank's reference rates."},
+      {server_.Url("/page.html"), notTheEcbs("/page.html")},
+      {server_.Url("/other.xml"), notTheEcbs("/other.xml")},
       {u"ftp://127.0.0.1/daily.xml",
        u"Only https:// and http:// addresses can be fetched, not ftp://127.0.0.1/daily.xml."},
   };
@@ -169,7 +161,7 @@ TEST_F(UpdateRatesTest, CancelStopsTheDownloadSayingNothing) {
   const std::string before = Utf16Le(u"\uFEFF\n0  1  0.9  \n");
   WriteBytes(rates_, before);
   CancelSoon cancel;
-  EXPECT_EQ(Update(server_.Url("/silent"), cancel), std::nullopt);
+  EXPECT_EQ(UpdateRates(server_.Url("/silent"), rates_, cancel, reporter_), std::nullopt);
   EXPECT_EQ(Reports(), Messages{});
   EXPECT_EQ(ReadBytes(rates_), before);
 }
@@ -179,9 +171,8 @@ TEST_F(UpdateRatesTest, F5OnTheConverterShowsTheNewRateAndItsDate) {
   qputenv("TALLYFOX_TEST_RATES_URL", QString::fromStdU16String(server_.Url("/daily.xml")).toUtf8());
   WriteBytes(rates_, Utf16Le(u"\uFEFF\n0  1  0.9334  \n"));
   ProgramValues values{folder_.path(), {}, rates_, false, {}};
-  UiScript script;
   CDialogTab5 page(values);
-  RunHosted(script, page, [&] {
+  RunHosted(script_, page, [&] {
     ChooseEntry(page, kIdcToUnitList, 1);
     const Control& rate = page.Item(kIdcExchangeRateField);
     EXPECT_EQ(rate.Description(), u"rates you set");
@@ -189,7 +180,7 @@ TEST_F(UpdateRatesTest, F5OnTheConverterShowsTheNewRateAndItsDate) {
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }));
     page.Item(kIdcValueField).SetFocus();
-    script.ExpectMessage(u"Exchange rates of 2026-12-04: 36 pairs changed.");
+    script_.ExpectMessage(u"Exchange rates of 2026-12-04: 36 pairs changed.");
     QTest::keyClick(window->windowHandle(), Qt::Key_F5);
     EXPECT_EQ(page.ItemText(kIdcExchangeRateField), u"0.952381");
     EXPECT_EQ(page.ItemText(kIdcResultField), u"95.24");
@@ -197,7 +188,6 @@ TEST_F(UpdateRatesTest, F5OnTheConverterShowsTheNewRateAndItsDate) {
     EXPECT_EQ(rate.Description(), u"rates of 2026-12-04");
   });
   qunsetenv("TALLYFOX_TEST_RATES_URL");
-  ExpectScriptMet(script);
 }
 
 }  // namespace
