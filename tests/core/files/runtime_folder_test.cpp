@@ -54,10 +54,6 @@ class RuntimeFolderTest : public ::testing::Test {
   std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
 };
 
-TEST_F(RuntimeFolderTest, FolderOnlyItsOwnerMayEnterIsPrivate) {
-  EXPECT_TRUE(IsPrivateFolder(Private("run")));
-}
-
 TEST_F(RuntimeFolderTest, FolderOthersMayReadIsNotPrivate) {
   const fs::path folder = Private("run");
   chmod(folder.c_str(), 0755);
