@@ -6,7 +6,7 @@
 # fuzz/corpus/ and what earlier runs found (kept in build/fuzz/corpus/).
 #   scripts/fuzz.sh            every target for 60 seconds
 #   scripts/fuzz.sh 600        every target for 10 minutes
-#   scripts/fuzz.sh 60 numbers one target (numbers, tax_record, list_file, rate_file)
+#   scripts/fuzz.sh 60 list_file   one target (tax_record, list_file, rate_file)
 # An input that breaks a target is saved as build/fuzz/artifacts/TARGET-crash-...;
 # rerun it with build/fuzz/fuzz/fuzz_TARGET FILE.
 set -euo pipefail
@@ -15,7 +15,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 shift || true
 targets=("$@")
-[ "${#targets[@]}" -gt 0 ] || targets=(numbers tax_record list_file rate_file)
+[ "${#targets[@]}" -gt 0 ] || targets=(tax_record list_file rate_file)
 
 build_dir=build/fuzz
 TALLYFOX_EXTRA_PACKAGES="clang libclang-rt-14-dev" scripts/setup.sh fuzz > /dev/null

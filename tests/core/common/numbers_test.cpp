@@ -53,7 +53,8 @@ TEST(NumbersTest, ReadingAgreesWithStrtodAndStrtoll) {
     EXPECT_EQ(ReadInteger(FromAscii(text)),
               std::clamp<long long>(std::strtoll(text.c_str(), nullptr, 10), INT_MIN, INT_MAX));
   }
-  for (const std::u16string_view text : {u"0x10", u"inf", u"-nan", u"\u00A07", u"\uFF17"})
+  for (const std::u16string_view text :
+       {u"0x10", u"inf", u"-nan", u"\u00A07", u"\uFF17", u"\u0137"})
     EXPECT_EQ(ReadNumber(text), 0);
 }
 

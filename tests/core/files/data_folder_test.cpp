@@ -31,7 +31,10 @@ class DataFolderTest : public ::testing::Test {
   }
   void TearDown() override {
     for (const auto& [name, value] : saved_) {
-      if (value) setenv(name.c_str(), value->c_str(), 1);
+      if (value)
+        setenv(name.c_str(), value->c_str(), 1);
+      else
+        unsetenv(name.c_str());
     }
   }
 

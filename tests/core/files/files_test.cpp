@@ -7,6 +7,7 @@
 #include <signal.h>
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <random>
 
 #include "core/common/text.h"
@@ -43,29 +44,61 @@ TEST(FilesTest, LineReaderGivesBackEveryLineAsWritten) {
   EXPECT_FALSE(File::Open(folder.path(), OpenMode::Read)) << "a folder is no file";
 }
 
-// A read that fails is no end of file; a write cut short by a full disk fails.
-TEST(FilesTest, FailedReadsAndShortWritesAreReported) {
+TEST(FilesTest, AFailedReadIsNoEndOfFile) {
   testing::TempFolder folder;
   testing::WriteBytes(folder.path() / "lines", testing::Utf16Le(u"a\nb\n"));
   std::optional<File> file = File::Open(folder.path() / "lines", OpenMode::Read);
   Utf16LineReader reader(*file);
   testing::FailingOperation fault(FileOperation::Read);
-  std::optional<std::u16string> line = [&] {
-    ScopedFileFaults installed(fault);
-    return reader.ReadLine();
-  }();
-  EXPECT_TRUE(!line && reader.failed());
+  ScopedFileFaults installed(fault);
+  EXPECT_EQ(reader.ReadLine(), std::nullopt) << "line";
+  EXPECT_TRUE(reader.failed()) << "failed";
+}
 
+TEST(FilesTest, AWriteCutShortByAFullDiskFails) {
+  testing::TempFolder folder;
   std::optional<File> out = File::Open(folder.path() / "out", OpenMode::CreateNew);
-  rlimit saved;
+  rlimit saved, full;
   getrlimit(RLIMIT_FSIZE, &saved);
-  rlimit limit = saved;
-  limit.rlim_cur = 100;
-  signal(SIGXFSZ, SIG_IGN);
-  setrlimit(RLIMIT_FSIZE, &limit);
+  full = saved;
+  full.rlim_cur = 100;
+  // Past the limit a write fails with EFBIG, once SIGXFSZ no longer ends the process.
+  const sighandler_t oldHandler = signal(SIGXFSZ, SIG_IGN);
+  setrlimit(RLIMIT_FSIZE, &full);
   const bool written = out->Write(testing::AsBytes(std::string(300, 'x')));
   setrlimit(RLIMIT_FSIZE, &saved);
+  signal(SIGXFSZ, oldHandler);
   EXPECT_FALSE(written);
+}
+
+TEST(FilesTest, AWholeFileIsReadPastItsFirstChunk) {
+  testing::TempFolder folder;
+  std::string bytes(70000, 'a');
+  bytes.back() = 'z';
+  testing::WriteBytes(folder.path() / "big", bytes);
+  const auto whole = ReadWholeFile(folder.path() / "big", 1 << 20);
+  ASSERT_TRUE(whole);
+  EXPECT_EQ(whole->size(), 70000u) << "bytes read";
+  EXPECT_EQ(whole->back(), std::byte{'z'}) << "last byte";
+}
+
+TEST(FilesTest, AWholeFileIsReadNoFurtherThanTheLimit) {
+  testing::TempFolder folder;
+  testing::WriteBytes(folder.path() / "big", "milk");
+  EXPECT_EQ(ReadWholeFile(folder.path() / "big", 3)->size(), 3u) << "bytes read";
+}
+
+// A link counts as what it points at.
+TEST(FilesTest, ListingNamesFilesAndLinksToFilesButNoFolders) {
+  testing::TempFolder folder;
+  const std::filesystem::path& at = folder.path();
+  testing::WriteBytes(at / "a.csv", "");
+  std::filesystem::create_symlink(at / "a.csv", at / "link.csv");
+  std::filesystem::create_directory(at / "folder.csv");
+  std::filesystem::create_directory_symlink(at / "folder.csv", at / "folderlink.csv");
+  std::vector<std::u16string> names = ListFilesWithSuffix(at, u".csv");
+  std::ranges::sort(names);
+  EXPECT_EQ(names, (std::vector<std::u16string>{u"a.csv", u"link.csv"}));
 }
 
 TEST(FilesTest, PathInFolderAcceptsPlainFileNamesOnly) {

@@ -18,12 +18,16 @@ TEST(ListTaxTest, FoodIsTaxedAtTheFoodRateAndTheRestAtTheGeneralRate) {
   EXPECT_DOUBLE_EQ(LeftToBuy(items, *rates), 10.2);            // the milk with its 2 %
 }
 
-TEST(ListTaxTest, ATypedRateTaxesFoodTooAndNoStateGivesNoRates) {
-  const std::optional<ListRates> typed = ListRatesInForce(true, u"S.", u"8.25");
-  ASSERT_TRUE(typed);
-  EXPECT_DOUBLE_EQ(typed->food, 0.0825);
-  EXPECT_FALSE(ListRatesInForce(true, u"...", u"0"));
-  EXPECT_DOUBLE_EQ(ListRatesInForce(false, u"...", u"0")->general, 0);
+TEST(ListTaxTest, ATypedRateTaxesFoodToo) {
+  EXPECT_DOUBLE_EQ(ListRatesInForce(true, u"S.", u"8.25").value().food, 0.0825);
+}
+
+TEST(ListTaxTest, NoStateChosenGivesNoRates) {
+  EXPECT_EQ(ListRatesInForce(true, u"...", u"0"), std::nullopt);
+}
+
+TEST(ListTaxTest, TaxTurnedOffTaxesNothing) {
+  EXPECT_DOUBLE_EQ(ListRatesInForce(false, u"...", u"0").value().general, 0);
 }
 
 }  // namespace
