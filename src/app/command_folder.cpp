@@ -5,15 +5,25 @@
 
 #include <cstdio>
 
+#include "core/common/text.h"
 #include "core/files/data_folder.h"
 #include "platform/display.h"
 
 namespace tallyfox {
+namespace {
+
+void PrintError(const std::string& message) {
+  std::fprintf(stderr, "tallyfox: %s\n", message.c_str());
+}
+
+}  // namespace
+
+void StandardErrorReporter::Report(std::u16string_view message) { PrintError(ToUtf8(message)); }
 
 std::optional<std::filesystem::path> FindFolderOf(const CommandLine& line) {
   const FoundFolder found = FindDataFolder(ModulePath().parent_path(), line.dataFolder);
   if (found.folder.empty()) {
-    std::fprintf(stderr, "tallyfox: %s\n", found.problem.c_str());
+    PrintError(found.problem);
     return std::nullopt;
   }
   return found.folder;
@@ -23,7 +33,7 @@ std::optional<std::filesystem::path> MakeFolderOf(const CommandLine& line) {
   std::optional<std::filesystem::path> folder = FindFolderOf(line);
   if (!folder) return std::nullopt;
   if (const std::optional<std::string> problem = MakeDataFolderUsable(*folder)) {
-    std::fprintf(stderr, "tallyfox: %s\n", problem->c_str());
+    PrintError(*problem);
     return std::nullopt;
   }
   return folder;

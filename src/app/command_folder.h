@@ -8,10 +8,21 @@
 
 #include <filesystem>
 #include <optional>
+#include <string_view>
 
 #include "app/command_line.h"
+#include "core/common/reporter.h"
 
 namespace tallyfox {
+
+// What every command says when another copy of the program holds its folder.
+inline constexpr char16_t kAlreadyRunning[] = u"Tallyfox is already running on this folder.";
+
+// A command's errors, on standard error after the program's name.
+class StandardErrorReporter : public Reporter {
+ public:
+  void Report(std::u16string_view message) override;
+};
 
 // Found only: nothing is created, for a command that merely reads.
 std::optional<std::filesystem::path> FindFolderOf(const CommandLine& line);

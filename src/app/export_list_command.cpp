@@ -19,13 +19,6 @@
 namespace tallyfox {
 namespace {
 
-class StandardErrorReporter : public Reporter {
- public:
-  void Report(std::u16string_view message) override {
-    std::fprintf(stderr, "tallyfox: %s\n", ToUtf8(message).c_str());
-  }
-};
-
 // No tax.ini is no state chosen, not an error.
 class IgnoredReports : public Reporter {
   void Report(std::u16string_view) override {}

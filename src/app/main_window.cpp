@@ -39,20 +39,24 @@ const MessageEntry<CTallyfoxDlg> CTallyfoxDlg::kMessageMap[] = {
 CTallyfoxDlg::CTallyfoxDlg(std::filesystem::path dataFolder)
     : Dialog(kIddMainPortrait),
       dataFolder_(std::move(dataFolder)),
-      tab1_(values_),
-      tab2_(values_),
-      tab4_(values_),
-      tab5_(values_),
-      tab1L_(values_),
-      tab2L_(values_),
-      tab4L_(values_),
-      tab5L_(values_) {
+      discountPortrait_(values_),
+      salePortrait_(values_),
+      shoplistPortrait_(values_),
+      converterPortrait_(values_),
+      discountLandscape_(values_),
+      saleLandscape_(values_),
+      shoplistLandscape_(values_),
+      converterLandscape_(values_) {
   values_.runTaxSetup = RunTaxSetup;
   UseMessageMap(this, kMessageMap);
 }
 
-CDialogTab2& CTallyfoxDlg::SalePage() { return values_.isLandscape ? tab2L_ : tab2_; }
-CDialogTab1& CTallyfoxDlg::DiscountPage() { return values_.isLandscape ? tab1L_ : tab1_; }
+CDialogTab2& CTallyfoxDlg::SalePage() {
+  return values_.isLandscape ? saleLandscape_ : salePortrait_;
+}
+CDialogTab1& CTallyfoxDlg::DiscountPage() {
+  return values_.isLandscape ? discountLandscape_ : discountPortrait_;
+}
 
 Dialog& CTallyfoxDlg::PageAt(int tab) {
   const bool landscape = values_.isLandscape;
@@ -62,12 +66,12 @@ Dialog& CTallyfoxDlg::PageAt(int tab) {
     case kDiscountTab:
       return DiscountPage();
     case kShoplistTab:
-      return landscape ? static_cast<Dialog&>(tab4L_) : tab4_;
+      return landscape ? static_cast<Dialog&>(shoplistLandscape_) : shoplistPortrait_;
     case kConverterTab:
-      return landscape ? static_cast<Dialog&>(tab5L_) : tab5_;
+      return landscape ? static_cast<Dialog&>(converterLandscape_) : converterPortrait_;
     case kAboutTab:
     default:  // a tab past the last is none the user can choose
-      return landscape ? static_cast<Dialog&>(tab3L_) : tab3_;
+      return landscape ? static_cast<Dialog&>(aboutLandscape_) : aboutPortrait_;
   }
 }
 

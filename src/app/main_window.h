@@ -52,16 +52,16 @@ class CTallyfoxDlg : public Dialog {
   std::filesystem::path dataFolder_;
   // The program-wide values come first: every page holds a reference to them.
   ProgramValues values_;
-  CDialogTab1 tab1_;
-  CDialogTab2 tab2_;
-  CDialogTab3 tab3_;
-  CDialogTab4 tab4_;
-  CDialogTab5 tab5_;
-  CDialogTab1L tab1L_;
-  CDialogTab2L tab2L_;
-  CDialogTab3L tab3L_;
-  CDialogTab4L tab4L_;
-  CDialogTab5L tab5L_;
+  CDialogTab1 discountPortrait_;
+  CDialogTab2 salePortrait_;
+  CDialogTab3 aboutPortrait_;
+  CDialogTab4 shoplistPortrait_;
+  CDialogTab5 converterPortrait_;
+  CDialogTab1L discountLandscape_;
+  CDialogTab2L saleLandscape_;
+  CDialogTab3L aboutLandscape_;
+  CDialogTab4L shoplistLandscape_;
+  CDialogTab5L converterLandscape_;
 };
 
 }  // namespace tallyfox

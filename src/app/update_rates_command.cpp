@@ -15,17 +15,6 @@
 #include "rates/update_rates.h"
 
 namespace tallyfox {
-namespace {
-
-class StandardErrorReporter : public Reporter {
- public:
-  void Report(std::u16string_view message) override {
-    std::fprintf(stderr, "tallyfox: %s\n", ToUtf8(message).c_str());
-  }
-};
-
-}  // namespace
-
 int UpdateRatesCommand(const CommandLine& line, int argc, char** argv) {
   const std::optional<std::filesystem::path> folder = MakeFolderOf(line);
   if (!folder) return 1;
@@ -35,7 +24,7 @@ int UpdateRatesCommand(const CommandLine& line, int argc, char** argv) {
   std::optional<OpenDataFolder> opened;
   if (OpenDataFolder::Open(*folder, DefaultRates(), opened) ==
       OpenDataFolder::Outcome::HeldElsewhere) {
-    reporter.Report(u"Tallyfox is already running on this folder.");
+    reporter.Report(kAlreadyRunning);
     return 1;
   }
   NoProgress quiet;

@@ -25,8 +25,6 @@
 namespace tallyfox {
 namespace {
 
-constexpr char16_t kAlreadyRunning[] = u"Tallyfox is already running on this folder.";
-
 bool HasDisplay(const CommandLine& line) {
   if (line.platformGiven) return true;
   for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
@@ -40,7 +38,7 @@ bool HasDisplay(const CommandLine& line) {
 // on the offscreen platform would wait for ever for an answer.
 void TellUser(std::u16string_view text) {
   if (QGuiApplication::platformName() == QStringLiteral("offscreen")) {
-    std::fprintf(stderr, "tallyfox: %s\n", ToUtf8(text).c_str());
+    StandardErrorReporter().Report(text);
   } else {
     MessageBox(nullptr, text);
   }

@@ -86,7 +86,7 @@ const DialogTemplate& Dialog::dialogTemplate() const {
   return *found;
 }
 
-bool Dialog::BuildWindow(QWidget* parent, bool child) {
+void Dialog::BuildWindow(QWidget* parent, bool child) {
   ShowMnemonicsWhileAltHeld();
   const DialogTemplate& tmpl = dialogTemplate();
   widget_ = new DialogWidget(*this, parent, child);
@@ -107,7 +107,6 @@ bool Dialog::BuildWindow(QWidget* parent, bool child) {
   GroupRadioButtons();
   GiveMnemonics();
   SetAccessibleNames(tmpl.items, controls_);
-  return true;
 }
 
 void Dialog::GiveMnemonics() {
@@ -172,12 +171,11 @@ void Dialog::FitWindowToContent() {
   widget_->FitToContent(needed.size(), needed.size() * kSmallestZoom / zoom_);
 }
 
-bool Dialog::Create(Control& parent) {
+void Dialog::Create(Control& parent) {
   DestroyWindow();
-  if (!BuildWindow(WidgetOf(parent), true)) return false;
+  BuildWindow(WidgetOf(parent), true);
   widget_->hide();
   InitWindow();
-  return true;
 }
 
 int Dialog::DoModal() {
@@ -255,10 +253,9 @@ void Dialog::SetIcon(int resource) {
   widget_->setWindowIcon(ImageIcon(resource));
 }
 
-bool Dialog::UpdateData(bool saveAndValidate) {
+void Dialog::UpdateData(bool saveAndValidate) {
   DataExchange exchange(*this, saveAndValidate);
   DoDataExchange(exchange);
-  return true;
 }
 
 int Dialog::IndexOf(int id) const {

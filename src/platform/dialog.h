@@ -55,7 +55,7 @@ class Dialog {
 
   // A modeless child window inside `parent` (pages inside the tab control).
   // The window's initialisation runs before this returns.
-  bool Create(Control& parent);
+  void Create(Control& parent);
   // Runs the window modally over the active window; gives the result that
   // EndDialog was called with.
   int DoModal();
@@ -73,8 +73,8 @@ class Dialog {
   // The window's large and small icon, from an image resource.
   void SetIcon(int resource);
 
-  // Copies between controls and members; false when saving failed.
-  bool UpdateData(bool saveAndValidate = true);
+  // Copies between controls and members.
+  void UpdateData(bool saveAndValidate = true);
 
   // Controls by id; the kind must match the template's.
   Control& Item(int id) const;
@@ -157,7 +157,7 @@ class Dialog {
   void ForgetWindow();
   DialogWidget* widget() const { return widget_; }
 
-  bool BuildWindow(QWidget* parent, bool child);
+  void BuildWindow(QWidget* parent, bool child);
   void InitWindow();
   void GroupRadioButtons();
   void GiveMnemonics();

@@ -37,7 +37,7 @@ QFont PrintFont(QPaintDevice& device, qreal points, bool bold) {
 // headings on each: thousands of rows take a moment, not a rich-text layout.
 class SheetPainter {
  public:
-  SheetPainter(QPagedPaintDevice& device, QPainter& painter, const PrintedPage& page)
+  SheetPainter(QPagedPaintDevice& device, QPainter& painter, const ListSheet& page)
       : device_(device),
         painter_(painter),
         page_(page),
@@ -63,7 +63,7 @@ class SheetPainter {
       DrawRow(page_.rows[row], body_);
     }
     y_ += rowHeight_ / 2;
-    for (const std::u16string& line : page_.footer) {
+    for (const std::u16string& line : page_.totals) {
       if (!RoomFor(rowHeight_) && !NextPage()) return false;
       painter_.setFont(body_);
       painter_.drawText(QRectF(0, y_, Width(), rowHeight_), Qt::AlignRight | Qt::AlignVCenter,
@@ -105,7 +105,7 @@ class SheetPainter {
     painter_.setFont(heading);
     const qreal height = QFontMetricsF(heading).height() * 1.5;
     painter_.drawText(QRectF(0, 0, Width(), height), Qt::AlignLeft | Qt::AlignTop,
-                      ToQString(page_.heading));
+                      ToQString(page_.title));
     y_ = height;
   }
 
@@ -127,7 +127,7 @@ class SheetPainter {
 
   QPagedPaintDevice& device_;
   QPainter& painter_;
-  const PrintedPage& page_;
+  const ListSheet& page_;
   QFont body_, bold_;
   qreal padding_;
   qreal rowHeight_;
@@ -135,7 +135,7 @@ class SheetPainter {
   qreal y_ = 0;
 };
 
-bool PaintOn(QPagedPaintDevice& device, const PrintedPage& page, QProgressDialog* progress) {
+bool PaintOn(QPagedPaintDevice& device, const ListSheet& page, QProgressDialog* progress) {
   QPainter painter;
   if (!painter.begin(&device)) return false;
   const bool painted = SheetPainter(device, painter, page).Paint(progress);
@@ -144,7 +144,7 @@ bool PaintOn(QPagedPaintDevice& device, const PrintedPage& page, QProgressDialog
 
 // Written whole or not at all: a full disk shows in the commit, which leaves
 // no file of 0 bytes behind.
-PrintResult PrintToPdf(const QString& fileName, const QPrinter& settings, const PrintedPage& page,
+PrintResult PrintToPdf(const QString& fileName, const QPrinter& settings, const ListSheet& page,
                        QProgressDialog* progress) {
   QSaveFile file(fileName);
   if (!file.open(QIODevice::WriteOnly)) return PrintResult::Failed;
@@ -153,14 +153,14 @@ PrintResult PrintToPdf(const QString& fileName, const QPrinter& settings, const 
     QPdfWriter writer(&file);
     writer.setPageLayout(settings.pageLayout());
     writer.setResolution(settings.resolution());
-    writer.setTitle(ToQString(page.heading));
+    writer.setTitle(ToQString(page.title));
     painted = PaintOn(writer, page, progress);
   }
   if (progress != nullptr && progress->wasCanceled()) return PrintResult::Cancelled;
   return painted && file.commit() ? PrintResult::Printed : PrintResult::Failed;
 }
 
-PrintResult PrintTo(QPrinter& printer, const PrintedPage& page, QProgressDialog* progress) {
+PrintResult PrintTo(QPrinter& printer, const ListSheet& page, QProgressDialog* progress) {
   if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
     return PrintToPdf(printer.outputFileName(), printer, page, progress);
   }
@@ -173,7 +173,7 @@ PrintResult PrintTo(QPrinter& printer, const PrintedPage& page, QProgressDialog*
                                                               : PrintResult::Failed;
 }
 
-PrintResult PrintWithProgress(QWidget* window, QPrinter& printer, const PrintedPage& page) {
+PrintResult PrintWithProgress(QWidget* window, QPrinter& printer, const ListSheet& page) {
   QProgressDialog progress(QStringLiteral("Printing\u2026"), QStringLiteral("Cancel"), 0,
                            static_cast<int>(page.rows.size()), window);
   progress.setWindowModality(Qt::WindowModal);
@@ -183,7 +183,7 @@ PrintResult PrintWithProgress(QWidget* window, QPrinter& printer, const PrintedP
 
 }  // namespace
 
-PrintResult PrintWithDialog(const Control& near, const PrintedPage& page) {
+PrintResult PrintWithDialog(const Control& near, const ListSheet& page) {
   QWidget* window = WidgetOf(near)->window();
   QPrinter printer(QPrinter::HighResolution);
   if (pdfTarget != nullptr) {

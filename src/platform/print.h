@@ -3,29 +3,21 @@
 
 #pragma once
 
-// Printing a page of text: a heading, a table and lines below it.
+// Printing a list's sheet: its title, its table and the lines below it.
 
 #include <filesystem>
-#include <string>
-#include <vector>
 
+#include "core/shoplist/list_text.h"
 #include "platform/controls.h"
 
 namespace tallyfox {
-
-struct PrintedPage {
-  std::u16string heading;
-  std::vector<std::u16string> columns;
-  std::vector<std::vector<std::u16string>> rows;
-  std::vector<std::u16string> footer;
-};
 
 enum class PrintResult { Printed, Cancelled, Failed };
 
 // Asks for a printer with the print dialog over `near`'s window, then
 // prints, showing its progress with a Cancel button when it takes a while.
 // A PDF file is complete or not there at all.
-PrintResult PrintWithDialog(const Control& near, const PrintedPage& page);
+PrintResult PrintWithDialog(const Control& near, const ListSheet& page);
 
 // For tests, benchmarks and the picture renderer: while one lives, printing
 // goes to this PDF file without asking.

@@ -4,7 +4,6 @@
 #include "platform/widgets.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -42,19 +41,15 @@ QString StaticCaption(std::u16string_view caption) { return ToQString(ShownCapti
 
 namespace {
 
+// A null pixmap where the picture has no such scale.
 QPixmap LoadImage(int resource, int scale) {
-  const auto bytes = ImageResource(resource, scale);
-  QPixmap pixmap;
-  if (!bytes.empty()) {
-    // Read as PNG alone: asked to load data, Qt first loads every image
-    // plugin to ask it, which costs more than these small pictures.
-    QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()),
-                                              static_cast<qsizetype>(bytes.size()));
-    QBuffer buffer(&data);
-    QImageReader reader(&buffer, "png");
-    reader.setAutoDetectImageFormat(false);
-    pixmap = QPixmap::fromImage(reader.read());
-  }
+  const QString scaleMark = scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);
+  // Read as PNG alone: asked to load data, Qt first loads every image
+  // plugin to ask it, which costs more than these small pictures.
+  QImageReader reader(QStringLiteral(":/tallyfox/images/%1%2.png").arg(resource).arg(scaleMark),
+                      "png");
+  reader.setAutoDetectImageFormat(false);
+  QPixmap pixmap = QPixmap::fromImage(reader.read());
   pixmap.setDevicePixelRatio(scale);
   return pixmap;
 }

@@ -40,13 +40,6 @@ enum ItemStyle : std::uint32_t {
   kDisabled = 1u << 6,
   kGroup = 1u << 7,  // starts a group of radio buttons / tab-order group
   kTabStop = 1u << 8,
-  kBorder = 1u << 9,
-  kAutoHScroll = 1u << 10,
-  kVScroll = 1u << 11,
-  kNotify = 1u << 12,  // list box reports selection changes
-  kNoIntegralHeight = 1u << 13,
-  kSingleSelection = 1u << 14,
-  kReportView = 1u << 15,  // list view in report mode with headings
   kNoColumnHeader = 1u << 16,
   kTypedEntry = 1u << 17,     // drop-down list that also takes a text typed into it
   kDefaultButton = 1u << 18,  // Enter presses it, wherever the focus is in the window
@@ -83,12 +76,6 @@ struct ItemTemplate {
   std::u16string_view accessibleName = {};
 };
 
-enum DialogStyle : std::uint32_t {
-  kDialogChild = 1u << 0,      // a page: child window without caption or border
-  kDialogPopup = 1u << 1,      // a top-level window with a caption
-  kDialogCaptionOk = 1u << 2,  // the caption carries the OK button
-};
-
 // The name a template gives the system's own dialog font.
 inline constexpr std::u16string_view kSystemDialogFont = u"MS Shell Dlg";
 
@@ -99,7 +86,6 @@ struct DialogTemplate {
   std::u16string_view caption;
   std::u16string_view fontName = kSystemDialogFont;
   int pointSize = 8;
-  std::uint32_t style = kDialogPopup;
   std::span<const ItemTemplate> items;
 };
 

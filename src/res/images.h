@@ -3,16 +3,14 @@
 
 #pragma once
 
-#include <span>
+// The pictures' resource numbers. The pictures themselves, src/res/images,
+// are read by the platform's widgets (ImagePixmap, ImageIcon); "@2x" in a
+// file name marks the same picture at twice the size, for screens of twice
+// the density, which not every picture has.
 
 namespace tallyfox {
 
 inline constexpr int kIconApplication = 128;  // 48 x 48
 inline constexpr int kBitmapAbout = 135;      // 55 x 62
-
-// The PNG bytes of an image resource, empty when there is none. Scale 2 is
-// the same picture at twice the size, for screens of twice the density;
-// not every resource has one.
-std::span<const unsigned char> ImageResource(int number, int scale = 1);
 
 }  // namespace tallyfox

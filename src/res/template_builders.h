@@ -16,8 +16,8 @@
 namespace tallyfox::tmpl {
 
 inline constexpr int kLabelHeight = 8;
-inline constexpr std::uint32_t kEditStyle = kBorder | kAutoHScroll | kTabStop;
-inline constexpr std::uint32_t kDropDownStyle = kVScroll | kTabStop;
+inline constexpr std::uint32_t kEditStyle = kTabStop;
+inline constexpr std::uint32_t kDropDownStyle = kTabStop;
 
 constexpr ItemTemplate Item(int id, ControlKind kind, std::u16string_view caption, DuRect rect,
                             std::uint32_t style) {
@@ -82,10 +82,9 @@ constexpr ItemTemplate StateButton(DuRect rect) {
   return Named(u"Tax Setup", Button(kIdcStateButton, u"...", rect));
 }
 
-// Pages are children of the tab control: no caption, no border.
+// Pages are children of the tab control, without a caption.
 constexpr DialogTemplate Page(int number, int cx, int cy, std::span<const ItemTemplate> items) {
-  return {
-      .number = number, .cx = cx, .cy = cy, .caption = {}, .style = kDialogChild, .items = items};
+  return {.number = number, .cx = cx, .cy = cy, .caption = {}, .items = items};
 }
 
 }  // namespace tallyfox::tmpl

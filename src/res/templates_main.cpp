@@ -16,22 +16,18 @@ constexpr ItemTemplate TabControl(DuRect rect) {
 constexpr ItemTemplate kPortraitItems[] = {TabControl({1, 0, 158, 167})};
 constexpr ItemTemplate kLandscapeItems[] = {TabControl({2, 0, 209, 129})};
 
-constexpr std::uint32_t kMainStyle = kDialogPopup | kDialogCaptionOk;
-
 }  // namespace
 
 constexpr DialogTemplate kMainPortrait = {.number = kIddMainPortrait,
                                           .cx = 160,
                                           .cy = 170,
                                           .caption = u"Tallyfox",
-                                          .style = kMainStyle,
                                           .items = kPortraitItems};
 
 constexpr DialogTemplate kMainLandscape = {.number = kIddMainLandscape,
                                            .cx = 214,
                                            .cy = 130,
                                            .caption = u"Tallyfox",
-                                           .style = kMainStyle,
                                            .items = kLandscapeItems};
 
 }  // namespace tallyfox::tmpl

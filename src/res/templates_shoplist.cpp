@@ -12,8 +12,7 @@ namespace {
 
 constexpr int kButtonPitch = 28;
 
-constexpr std::uint32_t kListBoxStyle =
-    kSorted | kNotify | kVScroll | kBorder | kNoIntegralHeight | kSingleSelection | kTabStop;
+constexpr std::uint32_t kListBoxStyle = kSorted | kTabStop;
 
 // The four buttons stand in a row above the list of list names.
 constexpr std::array<ItemTemplate, 5> ShoplistItems(int buttonsX, int buttonsY, DuRect list) {
@@ -43,11 +42,7 @@ constexpr DialogTemplate kShoplistPortrait = Page(kIddShoplistPortrait, 160, 157
 constexpr DialogTemplate kShoplistLandscape =
     Page(kIddShoplistLandscape, 208, 106, kLandscapeItems);
 
-constexpr DialogTemplate kAddList = {.number = kIddAddList,
-                                     .cx = 156,
-                                     .cy = 103,
-                                     .caption = u"Add List",
-                                     .style = kDialogPopup | kDialogCaptionOk,
-                                     .items = kAddListItems};
+constexpr DialogTemplate kAddList = {
+    .number = kIddAddList, .cx = 156, .cy = 103, .caption = u"Add List", .items = kAddListItems};
 
 }  // namespace tallyfox::tmpl

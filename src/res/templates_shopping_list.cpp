@@ -35,8 +35,7 @@ constexpr std::array<ItemTemplate, 11> ShoppingListItems(const ShoppingListLayou
       Button(kIdcShoppingListDelete, u"Del", button(1)),
       DefaultButton(kIdcShoppingListEdit, u"Edit", button(2)),
       // The title above the table is the list's name, not the table's label.
-      Named(u"Items", Item(kIdcShoppingListTable, ControlKind::ListView, {}, at.table,
-                           kReportView | kSingleSelection | kBorder | kTabStop)),
+      Named(u"Items", Item(kIdcShoppingListTable, ControlKind::ListView, {}, at.table, kTabStop)),
       Item(kIdcShoppingListTitle, ControlKind::StaticText, u"Static", at.title, kStyleNone),
       Item(kIdcShoppingListTax, ControlKind::StaticText, u"9999999.99", at.tax, at.totalsAlign),
       Item(kIdcShoppingListTotal, ControlKind::StaticText, u"99999999.99", at.total,
@@ -96,31 +95,21 @@ constexpr ItemTemplate kItemEditItems[] = {
     DefaultButton(kIdcItemEditSaveAndExit, u"Save && Exit", {89, 57, 47, 13}),
 };
 
-// Unlike the other modal dialogs, the template does not ask for the caption
-// OK button itself; the shell adds it to every dialog anyway.
-constexpr std::uint32_t kShoppingListStyle = kDialogPopup;
-
 }  // namespace
 
 constexpr DialogTemplate kShoppingListPortrait = {.number = kIddShoppingListPortrait,
                                                   .cx = 162,
                                                   .cy = 177,
                                                   .caption = u"Shopping List",
-                                                  .style = kShoppingListStyle,
                                                   .items = kPortraitItems};
 
 constexpr DialogTemplate kShoppingListLandscape = {.number = kIddShoppingListLandscape,
                                                    .cx = 214,
                                                    .cy = 117,
                                                    .caption = u"Shopping List",
-                                                   .style = kShoppingListStyle,
                                                    .items = kLandscapeItems};
 
-constexpr DialogTemplate kItemEdit = {.number = kIddItemEdit,
-                                      .cx = 156,
-                                      .cy = 103,
-                                      .caption = u"Item Edit",
-                                      .style = kDialogPopup | kDialogCaptionOk,
-                                      .items = kItemEditItems};
+constexpr DialogTemplate kItemEdit = {
+    .number = kIddItemEdit, .cx = 156, .cy = 103, .caption = u"Item Edit", .items = kItemEditItems};
 
 }  // namespace tallyfox::tmpl

@@ -32,11 +32,7 @@ constexpr ItemTemplate kItems[] = {
 
 }  // namespace
 
-constexpr DialogTemplate kTaxSetup = {.number = kIddTaxSetup,
-                                      .cx = 156,
-                                      .cy = 103,
-                                      .caption = u"Tax Setup",
-                                      .style = kDialogPopup | kDialogCaptionOk,
-                                      .items = kItems};
+constexpr DialogTemplate kTaxSetup = {
+    .number = kIddTaxSetup, .cx = 156, .cy = 103, .caption = u"Tax Setup", .items = kItems};
 
 }  // namespace tallyfox::tmpl

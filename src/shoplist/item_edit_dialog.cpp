@@ -34,6 +34,11 @@ std::span<const std::u16string_view> StandardCatalogs() {
   return {};
 }
 
+std::u16string TooLongMessage(std::u16string_view field, std::size_t limit) {
+  return u"Please input an item " + std::u16string(field) + u" of at most " +
+         FormatInteger(static_cast<int>(limit)) + u" characters.";
+}
+
 bool IsStandardCatalog(std::u16string_view catalog) {
   return std::ranges::find(StandardCatalogs(), catalog) != StandardCatalogs().end();
 }
@@ -169,18 +174,18 @@ bool CDlgItemEdit::ReadFields() {
 bool CDlgItemEdit::NewWordsFit(const ListItem& item) {
   const struct {
     bool refused;
-    std::u16string_view message;
+    std::u16string message;
     int focusId;
   } checks[] = {
       {HasLooseSpaces(item.name),
        u"Please input the item name without leading, trailing or double spaces.", kIdcItemEditName},
-      {item.name.size() > kMaxItemNameLength,
-       u"Please input an item name of at most 31 characters.", kIdcItemEditName},
+      {item.name.size() > kMaxItemNameLength, TooLongMessage(u"name", kMaxItemNameLength),
+       kIdcItemEditName},
       {HasLooseSpaces(item.catalog),
        u"Please input the item catalog without leading, trailing or double spaces.",
        kIdcItemEditCatalog},
-      {item.catalog.size() > kMaxCatalogLength,
-       u"Please input an item catalog of at most 15 characters.", kIdcItemEditCatalog},
+      {item.catalog.size() > kMaxCatalogLength, TooLongMessage(u"catalog", kMaxCatalogLength),
+       kIdcItemEditCatalog},
   };
   for (const auto& check : checks) {
     if (check.refused) {

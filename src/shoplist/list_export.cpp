@@ -10,14 +10,6 @@
 #include "platform/print.h"
 
 namespace tallyfox {
-namespace {
-
-PrintedPage PageOf(const ListSheet& sheet) {
-  return {sheet.title, sheet.columns, sheet.rows, sheet.totals};
-}
-
-}  // namespace
-
 void SetListExportMenu(Control& control, std::function<std::optional<ListSheet>()> sheet,
                        bool onCopyKey, std::vector<MenuCommand> more) {
   auto copy = [sheet] {
@@ -25,7 +17,7 @@ void SetListExportMenu(Control& control, std::function<std::optional<ListSheet>(
   };
   auto print = [sheet, &control] {
     const std::optional<ListSheet> list = sheet();
-    if (list && PrintWithDialog(control, PageOf(*list)) == PrintResult::Failed) {
+    if (list && PrintWithDialog(control, *list) == PrintResult::Failed) {
       MessageBox(nullptr, u"Failed to print the list.");
     }
   };

@@ -9,11 +9,6 @@
 #include "core/common/numbers.h"
 
 namespace tallyfox {
-namespace {
-
-constexpr double kPercent = 0.01;
-
-}  // namespace
 
 // The fixed discounts only shrink the taxed price. The customised one can
 // grow it past a double's range, and is never finite when the taxed price is
@@ -22,7 +17,7 @@ std::optional<DiscountPrices> PriceAtDiscounts(std::u16string_view priceText,
                                                std::u16string_view customPercentText,
                                                double taxRate, std::size_t fixedCount) {
   const double taxed = (taxRate + 1) * ReadNumber(priceText);
-  const double custom = (1 - ReadNumber(customPercentText) * kPercent) * taxed;
+  const double custom = (1 - ReadNumber(customPercentText) * kRatePerPercent) * taxed;
   if (!std::isfinite(custom)) return std::nullopt;
   DiscountPrices prices;
   prices.priceWithTax = FormatFixed2(taxed);

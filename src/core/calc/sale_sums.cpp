@@ -8,11 +8,6 @@
 #include "core/common/numbers.h"
 
 namespace tallyfox {
-namespace {
-
-constexpr double kPercent = 0.01;
-
-}  // namespace
 
 // An infinite amount would read back from its text as 0, so the sums would
 // contradict the rows; the first amount past a double's range stops it all.
@@ -22,7 +17,7 @@ std::optional<SaleSums> SumSale(std::span<const SaleRow> rows, double taxRate) {
   double taxSum = 0;
   for (const SaleRow& row : rows) {
     const double gross = ReadNumber(row.quantity) * ReadNumber(row.price);
-    const double net = (1 - ReadNumber(row.percentOff) * kPercent) * gross;
+    const double net = (1 - ReadNumber(row.percentOff) * kRatePerPercent) * gross;
     const double tax = net * taxRate;
     if (!std::isfinite(tax)) return std::nullopt;  // never so when the net amount is not
     sums.rowResults.push_back(FormatFixed2(net));

@@ -14,6 +14,11 @@
 
 namespace tallyfox {
 
+// A percentage typed (7.25) times the first is the rate it means (0.0725);
+// a rate times the second is the percentage shown.
+inline constexpr double kRatePerPercent = 0.01;
+inline constexpr double kPercentPerRate = 100;
+
 // The longest leading decimal number, as strtod() reads it in the C locale
 // (white space, sign, digits with an optional point, optional exponent), but
 // without hexadecimal, inf or nan. 0 where there is no number; a non-ASCII

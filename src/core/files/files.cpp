@@ -147,11 +147,15 @@ std::optional<File> File::Open(const std::filesystem::path& path, OpenMode mode)
   return file;
 }
 
-std::optional<std::size_t> File::Read(std::span<std::byte> buffer) {
-  if (FileFaultInjected(FileOperation::Read, path_)) return std::nullopt;
+namespace {
+
+// Fills `buffer` with `readSome(rest, done)`, which reads into the span
+// `rest` after `done` bytes, until the file ends, retrying interrupted reads.
+template <typename ReadSome>
+std::optional<std::size_t> ReadFully(std::span<std::byte> buffer, ReadSome readSome) {
   std::size_t total = 0;
   while (total < buffer.size()) {
-    const ssize_t count = read(descriptor_, buffer.data() + total, buffer.size() - total);
+    const ssize_t count = readSome(buffer.subspan(total), total);
     if (count < 0 && errno == EINTR) continue;
     if (count < 0) return std::nullopt;
     if (count == 0) break;
@@ -160,18 +164,20 @@ std::optional<std::size_t> File::Read(std::span<std::byte> buffer) {
   return total;
 }
 
+}  // namespace
+
+std::optional<std::size_t> File::Read(std::span<std::byte> buffer) {
+  if (FileFaultInjected(FileOperation::Read, path_)) return std::nullopt;
+  return ReadFully(buffer, [this](std::span<std::byte> rest, std::size_t) {
+    return read(descriptor_, rest.data(), rest.size());
+  });
+}
+
 std::optional<std::size_t> File::ReadAt(std::uint64_t offset, std::span<std::byte> buffer) {
   if (FileFaultInjected(FileOperation::Read, path_)) return std::nullopt;
-  std::size_t total = 0;
-  while (total < buffer.size()) {
-    const ssize_t count = pread(descriptor_, buffer.data() + total, buffer.size() - total,
-                                static_cast<off_t>(offset + total));
-    if (count < 0 && errno == EINTR) continue;
-    if (count < 0) return std::nullopt;
-    if (count == 0) break;
-    total += static_cast<std::size_t>(count);
-  }
-  return total;
+  return ReadFully(buffer, [this, offset](std::span<std::byte> rest, std::size_t done) {
+    return pread(descriptor_, rest.data(), rest.size(), static_cast<off_t>(offset + done));
+  });
 }
 
 std::optional<std::uint64_t> File::Size() const {

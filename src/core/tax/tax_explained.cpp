@@ -11,9 +11,7 @@
 namespace tallyfox {
 namespace {
 
-constexpr double kPercent = 100;
-
-std::u16string PercentText(double rate) { return FormatGeneral(rate * kPercent) + u" %"; }
+std::u16string PercentText(double rate) { return FormatGeneral(rate * kPercentPerRate) + u" %"; }
 
 std::u16string WithoutTax(std::u16string_view tax) {
   return u"Tax " + std::u16string(tax) + u" (without tax)";

@@ -3,11 +3,13 @@
 
 #include "core/tax/tax_file.h"
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <utility>
 
 #include "core/common/text.h"
+#include "core/files/files.h"
 #include "core/tax/tax_rates.h"
 
 namespace tallyfox {
@@ -32,10 +34,8 @@ constexpr std::size_t kMostBytesRead = 18;
 constexpr unsigned char kCustomRateMarker[] = {'S', '.', '.', '.'};
 
 void PutText(std::vector<std::byte>& record, std::size_t offset, std::u16string_view text) {
-  for (const char16_t unit : text) {
-    record[offset++] = static_cast<std::byte>(unit & 0xFF);
-    record[offset++] = static_cast<std::byte>(unit >> 8);
-  }
+  const std::vector<std::byte> bytes = EncodeUtf16Le(text);
+  std::ranges::copy(bytes, record.begin() + static_cast<std::ptrdiff_t>(offset));
 }
 
 // A field's text up to its first zero character; nothing when the record ends

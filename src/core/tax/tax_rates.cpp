@@ -32,15 +32,13 @@ constexpr std::array<StateRates, 51> kStateRates = {{
     {u"WV", 0.06, 0.03},     {u"WI", 0.05, 0},       {u"WY", 0.04, 0},
 }};
 
-constexpr double kPercent = 0.01;
-
 }  // namespace
 
 TaxRate LookupTaxRate(std::u16string_view stateCode, bool isFood,
                       std::u16string_view customRateText) {
   if (stateCode == kNoStateCode) return NoStateChosen{};
   // No range check: whatever the user typed applies as typed.
-  if (stateCode == kCustomRateCode) return ReadNumber(customRateText) * kPercent;
+  if (stateCode == kCustomRateCode) return ReadNumber(customRateText) * kRatePerPercent;
   for (const StateRates& state : kStateRates) {
     if (state.code == stateCode) return isFood ? state.food : state.general;
   }
