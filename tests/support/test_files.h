@@ -8,12 +8,16 @@
 // reporter that keeps what the user would have been shown.
 
 #include <cstddef>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <iterator>
+#include <optional>
 #include <random>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/common/reporter.h"
@@ -43,6 +47,28 @@ class TempFolder {
 
  private:
   std::filesystem::path path_;
+};
+
+// Unsets the named variables for as long as it lives, then puts back what
+// each held (or leaves it unset where it was).
+class ClearedEnvironment {
+ public:
+  explicit ClearedEnvironment(std::initializer_list<const char*> names) {
+    for (const char* name : names) {
+      const char* value = std::getenv(name);
+      saved_.emplace_back(name, value ? std::optional<std::string>(value) : std::nullopt);
+      unsetenv(name);
+    }
+  }
+  ~ClearedEnvironment() {
+    for (const auto& [name, value] : saved_) {
+      if (value) setenv(name.c_str(), value->c_str(), 1);
+      if (!value) unsetenv(name.c_str());
+    }
+  }
+
+ private:
+  std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
 };
 
 class RecordingReporter : public Reporter {

@@ -21,26 +21,11 @@ using testing::WriteBytes;
 // Runs with HOME and XDG_DATA_HOME as a case sets them, and restores both.
 class DataFolderTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    for (const char* name : {"HOME", "XDG_DATA_HOME"}) {
-      const char* value = std::getenv(name);
-      saved_.emplace_back(name, value ? std::optional<std::string>(value) : std::nullopt);
-      unsetenv(name);
-    }
-    fs::create_directories(program_);
-  }
-  void TearDown() override {
-    for (const auto& [name, value] : saved_) {
-      if (value)
-        setenv(name.c_str(), value->c_str(), 1);
-      else
-        unsetenv(name.c_str());
-    }
-  }
+  void SetUp() override { fs::create_directories(program_); }
 
+  testing::ClearedEnvironment environment_{"HOME", "XDG_DATA_HOME"};
   testing::TempFolder root_;
   const fs::path program_ = root_.path() / "bin";
-  std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
 };
 
 TEST_F(DataFolderTest, CommandLineFolderComesFirst) {

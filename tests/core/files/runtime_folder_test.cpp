@@ -27,31 +27,16 @@ mode_t ModeOf(const fs::path& path) {
 // own, and restores both.
 class RuntimeFolderTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    for (const char* name : {"XDG_RUNTIME_DIR", "TMPDIR"}) {
-      const char* value = std::getenv(name);
-      saved_.emplace_back(name, value ? std::optional<std::string>(value) : std::nullopt);
-      unsetenv(name);
-    }
-    setenv("TMPDIR", root_.path().c_str(), 1);
-  }
-  void TearDown() override {
-    for (const auto& [name, value] : saved_) {
-      if (value)
-        setenv(name.c_str(), value->c_str(), 1);
-      else
-        unsetenv(name.c_str());
-    }
-  }
+  void SetUp() override { setenv("TMPDIR", root_.path().c_str(), 1); }
   fs::path Private(const std::string& name) {
     const fs::path folder = root_.path() / name;
     mkdir(folder.c_str(), 0700);
     return folder;
   }
 
+  testing::ClearedEnvironment environment_{"XDG_RUNTIME_DIR", "TMPDIR"};
   testing::TempFolder root_;
   const fs::path ownUnderTemporary_ = root_.path() / ("tallyfox-" + std::to_string(getuid()));
-  std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
 };
 
 TEST_F(RuntimeFolderTest, FolderOthersMayReadIsNotPrivate) {
