@@ -45,10 +45,7 @@ main_window() { xdotool search --onlyvisible --name '^Tallyfox$' | tail -1; }
 start() {
   QT_QPA_PLATFORM=xcb "$program" --data-dir "$work/data" > "$work/log" 2>&1 &
   app=$!
-  sleep 3
-  # A fresh folder says first that it has no tax file.
-  xdotool key Return
-  sleep 1
+  sleep 4
 }
 
 failures=0
