@@ -34,7 +34,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb "$display" -screen 0 720x1440x24 -nolisten tcp > /dev/null 2>&1 &
+Xvfb "$display" -screen 0 720x1440x24 -nolisten tcp -noreset > /dev/null 2>&1 &
 pids+=($!)
 sleep 1
 export DISPLAY=$display XDG_CONFIG_HOME=$work/config QT_SCALE_FACTOR=2

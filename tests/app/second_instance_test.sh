@@ -8,7 +8,9 @@
 # beside; a killed program's socket does not stand in the way of the next.
 #   second_instance_test.sh PROGRAM
 # Xvfb picks a free display itself; TALLYFOX_TEST_DISPLAY=N makes it take :N
-# (on a machine whose displays are shared out).
+# (on a machine whose displays are shared out). It never resets: a server
+# resetting after its last client left (a killed program, an xdotool call)
+# refuses the next program for a moment.
 set -euo pipefail
 fail() { echo "FAIL: $*" >&2; exit 1; }
 for tool in Xvfb xdotool xwininfo; do
@@ -17,7 +19,7 @@ done
 work=$(mktemp -d)
 trap 'kill $(jobs -p) 2> /dev/null; wait; rm -rf "$work"' EXIT
 
-Xvfb ${TALLYFOX_TEST_DISPLAY:+":$TALLYFOX_TEST_DISPLAY"} -displayfd 3 -nolisten tcp \
+Xvfb ${TALLYFOX_TEST_DISPLAY:+":$TALLYFOX_TEST_DISPLAY"} -displayfd 3 -nolisten tcp -noreset \
   -screen 0 800x600x24 3> "$work/display" 2> "$work/xvfb.log" &
 for _ in $(seq 300); do grep -q . "$work/display" && break; sleep 0.1; done
 grep -q . "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
