@@ -149,10 +149,12 @@ void CheckAppend(Fixture& f) {
         "an item can be appended to any list file");
   const std::vector<ItemLine> after = f.Items();
   // A character cut short at the file's end is completed first, which may
-  // lengthen the last item or make an item of a lone byte.
+  // lengthen the last item, make an item of a lone byte, or give a first line
+  // a word more, so that the item it was reads as the list's title.
   const bool torn = f.bytes.size() % 2 != 0;
   const std::size_t count = f.before.size();
-  Check(after.size() == count + 1 || (torn && after.size() == count + 2), "an append adds one");
+  Check(after.size() == count + 1 || (torn && after.size() >= count && after.size() <= count + 2),
+        "an append adds one");
   for (std::size_t i = 0; i < (torn && count > 0 ? count - 1 : count); ++i) {
     Check(SameItem(after[i], f.before[i]), "an append keeps the items before it");
   }
