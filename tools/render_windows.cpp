@@ -275,15 +275,24 @@ void TickAndTax(Dialog& list) {
   Press(list, tallyfox::kIdcWithTax);
 }
 
+// The values the list windows are drawn with: California's tax, over the
+// list "groceries" in `appFolder`.
+struct ListWindowValues {
+  explicit ListWindowValues(const std::filesystem::path& appFolder) {
+    values.appFolder = appFolder;
+    values.taxSetting.stateCode = u"CA";
+    state.currentListName = u"groceries";
+  }
+  tallyfox::ProgramValues values;
+  tallyfox::ShoplistState state;
+};
+
 // Add List and the Shopping List in both forms, through their own classes,
 // over the list "groceries" with one item ticked and the tax shown.
 void RenderShoplistDialogs(const std::filesystem::path& out,
                            const std::filesystem::path& appFolder) {
-  tallyfox::ProgramValues values;
-  values.appFolder = appFolder;
-  values.taxSetting.stateCode = u"CA";
-  tallyfox::ShoplistState state;
-  state.currentListName = u"groceries";
+  ListWindowValues listValues(appFolder);
+  auto& [values, state] = listValues;
   tallyfox::UiScript script;
   script.ExpectDialog(tallyfox::kIddAddList, [&](Dialog& dialog) {
     dialog.SetItemText(tallyfox::kIdcAddListName, u"hardware");
@@ -328,11 +337,8 @@ QPalette DarkPalette() {
 void RenderDarkScheme(const std::filesystem::path& out, const std::filesystem::path& appFolder) {
   const QPalette light = QApplication::palette();
   QApplication::setPalette(DarkPalette());
-  tallyfox::ProgramValues values;
-  values.appFolder = appFolder;
-  values.taxSetting.stateCode = u"CA";
-  tallyfox::ShoplistState state;
-  state.currentListName = u"groceries";
+  ListWindowValues listValues(appFolder);
+  auto& [values, state] = listValues;
   tallyfox::UiScript script;
   script.SetScreen({480, 640, 0});
   script.SetModulePath(appFolder / "tallyfox");
