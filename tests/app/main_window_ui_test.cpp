@@ -6,8 +6,12 @@
 #include <QIcon>
 #include <QLabel>
 #include <QSettings>
+#include <QTabBar>
 #include <QTest>
+#include <chrono>
+#include <future>
 
+#include "app/window_handover.h"
 #include "app/zoom_setting.h"
 #include "platform/widgets.h"
 #include "res/about_ids.h"
@@ -19,12 +23,19 @@ namespace tallyfox {
 namespace {
 
 using testing::Shown;
+using namespace std::chrono_literals;
 using MainWindowTest = testing::ProgramTest;
 
+QTabBar* TabStrip(CTallyfoxDlg& window) {
+  return WidgetOf(window.Item(kIdcTabControl))->findChild<QTabBar*>();
+}
+
+// Shown, and below the tab strip.
 void ExpectOnlyPageShown(CTallyfoxDlg& window, int selected) {
   EXPECT_EQ(window.TabItem(kIdcTabControl).CurSel(), selected);
   for (int tab = 0; tab < 5; ++tab) {
     EXPECT_EQ(window.PageAt(tab).IsWindowVisible(), tab == selected) << tab;
+    EXPECT_GT(WidgetOf(window.PageAt(tab))->y(), TabStrip(window)->geometry().bottom()) << tab;
   }
 }
 
@@ -202,6 +213,22 @@ TEST_F(MainWindowTest, OrientationAtStartChoosesThePageSet) {
     };
     EXPECT_EQ(RunProgram(actions, screen), kIdOk) << "the close button ends the run";
   }
+}
+
+// A second start finds the running program under a name made of its
+// folder's SHA-256, the same for every version, and is answered there.
+TEST_F(MainWindowTest, TheRunningProgramAnswersASecondStartOnItsFolder) {
+  const testing::TempFolder runtime;
+  std::filesystem::permissions(runtime.path(), std::filesystem::perms::owner_all);
+  const testing::ClearedEnvironment cleared({"XDG_RUNTIME_DIR"});
+  setenv("XDG_RUNTIME_DIR", runtime.path().c_str(), 1);
+  const WindowHandoverListener listener("/");
+  EXPECT_TRUE(
+      std::filesystem::exists(runtime.path() / "tallyfox-8a5edab282632443219e051e4ade2d1d"));
+  std::future<bool> raised =
+      std::async(std::launch::async, [] { return AskRunningProgramToRaise("/"); });
+  while (raised.wait_for(10ms) != std::future_status::ready) QCoreApplication::processEvents();
+  EXPECT_TRUE(raised.get());
 }
 
 }  // namespace

@@ -126,7 +126,7 @@ TEST_F(UpdateRatesTest, EachFailureSaysWhyAndLeavesTheFileAsItWas) {
   server_.Answer("/to-https", "301 Moved Permanently", {},
                  "Location: " + QString::fromStdU16String(https).toUtf8() + "\r\n");
   server_.Answer("/page.html", "200 OK", "<html><body>Rates</body></html>");
-  server_.Answer("/other.xml", "200 OK", "<?xml version=\"1.0\"?><Envelope><Cube/></Envelope>");
+  server_.Answer("/other.xml", "200 OK", QByteArray(kDaily).replace("gesmes:Envelope", "Envelope"));
   const auto notTheEcbs = [this](const QString& path) {
     return u"The rates from " + server_.Url(path) +
            u" are not the European Central Bank's reference rates.";

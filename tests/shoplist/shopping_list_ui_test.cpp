@@ -6,10 +6,13 @@
 
 #include <QAbstractItemView>
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QProcess>
 #include <QTest>
+#include <QTimer>
 #include <csignal>
 #include <string>
 #include <vector>
@@ -122,6 +125,45 @@ TEST_F(ShoppingListTest, CopyAsTextGivesTheListWithTicksAndTotalsFromWindowOrPag
   EXPECT_EQ(Clipboard(), copied) << "from the page";
 }
 
+// Keys a command has stand beside it; Copy's Ctrl+C works in this window alone.
+TEST_F(ShoppingListTest, TheTablesMenuShowsTheKeysOfEachCommand) {
+  OpenStored(kList, [&](Dialog& list) {
+    Fields shown;
+    for (QAction* action : WidgetOf(list.Item(kIdcShoppingListTable))->actions()) {
+      const QString keys = action->shortcut().toString();
+      const bool besideIt = action->isShortcutVisibleInContextMenu() && !keys.isEmpty();
+      shown.push_back((action->text() + (besideIt ? " " + keys : "")).toStdString());
+    }
+    EXPECT_EQ(shown, (Fields{"Copy as Text Ctrl+C", "Print…", "Untick All Ctrl+Shift+U",
+                             "Undo Delete Ctrl+Z"}));
+  });
+}
+
+TEST_F(ShoppingListTest, ShiftF10OpensTheTablesMenuAsARightClickDoes) {
+  OpenStored(kList, [&](Dialog& list) {
+    bool opened = false;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+      QWidget* menu = QApplication::activePopupWidget();
+      opened = opened || qobject_cast<QMenu*>(menu) != nullptr;
+      if (menu != nullptr) menu->close();
+    });
+    closer.start(0);
+    PressKeys(list, Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_TRUE(opened);
+  });
+}
+
+// A click on a text leaves the focus where the user had it.
+TEST_F(ShoppingListTest, AClickOnATextLeavesTheFocusInTheTable) {
+  OpenStored(kList, [&](Dialog& list) {
+    QWidget* table = WidgetOf(list.Item(kIdcShoppingListTable));
+    table->setFocus();
+    QTest::mouseClick(WidgetOf(list.Item(kIdcShoppingListLeft)), Qt::LeftButton);
+    EXPECT_EQ(table->window()->focusWidget(), table);
+  });
+}
+
 // 2.25 × 7.25 % = 0.163125, and nothing on the food.
 TEST_F(ShoppingListTest, FoodIsTaxedAtTheFoodRateAndTheTaxTipSaysHow) {
   OpenStored(u"\uFEFF\n0  milk  1  food  8.00\n0  soap  1  home  2.25\n", [&](Dialog& list) {
@@ -200,6 +242,7 @@ TEST_F(ShoppingListTest, ADeleteLeavesNoRowSelectedAndCtrlZPutsTheItemBackTickAn
   OpenStored(kList, [&](Dialog& list) {
     DeleteRow(list, 0);
     EXPECT_TRUE(list.ListViewItem(kIdcShoppingListTable).SelectedRows().empty());
+    EXPECT_EQ(Row(list, 2), Fields(4)) << "no third row";
     EXPECT_FALSE(IsEnabled(list, kIdcShoppingListEdit)) << "Edit";
     EXPECT_FALSE(IsEnabled(list, kIdcShoppingListDelete)) << "Delete";
     ExpectStored(u"\uFEFF\n0  soap  1  home  2.25\n0  tea  1  food  1.50\n");
@@ -336,16 +379,18 @@ TEST_F(ShoppingListTest, AnInfinitePriceGivesTotalsThatAreTooLarge) {
 }
 
 // No-break spaces keep words apart in the file; the screen shows spaces. The
-// list's own catalogs follow the standard 13, and one no entry holds is kept.
+// list's own catalogs of up to 15 characters follow the standard 13, and one
+// no entry holds is kept.
 TEST_F(ShoppingListTest, NamesWithSpacesAndTheListsOwnCatalogsAreOfferedShownAndKept) {
   StoreList(u"list",
-            u"\uFEFF\n0  milk  2  dairy\u00A0case  2.00\n0  peas  1  frozen-and-chilled  1.00\n");
+            u"\uFEFF\n0  milk  2  dairy\u00A0and\u00A0bread  2.00\n0  peas  1  frozen-and-chilled  "
+            u"1.00\n");
   OpenList(u"list", [&](Dialog& list) {
-    EXPECT_EQ(Row(list, 0), (Fields{"milk", "2", "dairy case", "2.00"}));
+    EXPECT_EQ(Row(list, 0), (Fields{"milk", "2", "dairy and bread", "2.00"}));
     RunItemEdit(list, kIdcShoppingListAdd, [&](Dialog& edit) {
       const DropDownList& catalogs = edit.DropDownItem(kIdcItemEditCatalog);
       EXPECT_EQ(catalogs.Count(), 14) << "frozen-and-chilled is too long to offer";
-      EXPECT_EQ(catalogs.TextAt(5), u"dairy case");  // after books
+      EXPECT_EQ(catalogs.TextAt(5), u"dairy and bread");  // after books
       FillItem(edit, u"olive oil", u"2", u"3.5", u"cold drinks");
       Click(edit, kIdcItemEditSaveAndExit);
     });
@@ -353,7 +398,8 @@ TEST_F(ShoppingListTest, NamesWithSpacesAndTheListsOwnCatalogsAreOfferedShownAnd
     ChangeQuantity(list, 1, u"3");
   });
   ExpectStored(
-      u"\uFEFF\n0  milk  2  dairy\u00A0case  2.00\n0  peas  3  frozen-and-chilled  3.00\n0  "
+      u"\uFEFF\n0  milk  2  dairy\u00A0and\u00A0bread  2.00\n0  peas  3  frozen-and-chilled  "
+      u"3.00\n0  "
       u"olive\u00A0oil  2  cold\u00A0drinks  7.00\n");
 }
 

@@ -4,6 +4,7 @@
 #include "core/tax/tax_file.h"
 
 #include <algorithm>
+#include <array>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -31,7 +32,7 @@ constexpr std::size_t kMostBytesRead = 18;
 
 // The custom-rate marker is four single bytes, not UTF-16: the reader takes
 // offsets 0 and 2 and so sees "S.".
-constexpr unsigned char kCustomRateMarker[] = {'S', '.', '.', '.'};
+constexpr auto kCustomRateMarker = std::to_array<unsigned char>({'S', '.', '.', '.'});
 
 void PutText(std::vector<std::byte>& record, std::size_t offset, std::u16string_view text) {
   const std::vector<std::byte> bytes = EncodeUtf16Le(text);

@@ -19,6 +19,12 @@ TEST(CalcSumsTest, SaleSumsAddTheRoundedRowResults) {
   EXPECT_EQ(sums.total, u"16.44");
 }
 
+// Each amount fits a double, the two sums together do not.
+TEST(CalcSumsTest, ATotalPastADoublesRangeGivesNoSums) {
+  const SaleRow rows[] = {{u"1.7e308", u"", u"1"}};
+  EXPECT_FALSE(SumSale(rows, 0.0725).has_value());
+}
+
 TEST(CalcSumsTest, DiscountPricesGoDownInStepsOfFivePercentFromTheTaxedPrice) {
   const DiscountPrices untaxed = PriceAtDiscounts(u"100", u"", 0, 40).value();
   EXPECT_EQ(untaxed.fixed, (std::vector<std::u16string>{

@@ -118,9 +118,10 @@ TEST_F(DataFolderTest, LeftoversGoButAUsersTaxIniNewStays) {
   RemoveLeftovers(program_);
   EXPECT_EQ(ReadBytes(old), usersText);
   fs::remove(old);
-  fs::create_directory(old);
+  WriteBytes(program_ / "record", std::string(12, 'x'));
+  fs::create_symlink(program_ / "record", old);
   RemoveLeftovers(program_);
-  EXPECT_TRUE(fs::is_directory(old));
+  EXPECT_TRUE(fs::is_symlink(old)) << "a link to 12 bytes";
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <random>
 
 #include "core/common/text.h"
+#include "core/files/file_faults.h"
 #include "core/files/file_lines.h"
 #include "support/test_files.h"
 
@@ -84,8 +85,24 @@ TEST(FilesTest, AWholeFileIsReadPastItsFirstChunk) {
 
 TEST(FilesTest, AWholeFileIsReadNoFurtherThanTheLimit) {
   testing::TempFolder folder;
-  testing::WriteBytes(folder.path() / "big", "milk");
-  EXPECT_EQ(ReadWholeFile(folder.path() / "big", 3)->size(), 3u) << "bytes read";
+  testing::WriteBytes(folder.path() / "big", std::string(70000, 'a'));
+  EXPECT_EQ(ReadWholeFile(folder.path() / "big", 65537)->size(), 65537u) << "bytes read";
+}
+
+// Another file may hold the scratch name drawn; the next name is tried.
+TEST(FilesTest, AReplacePassesOverAScratchNameAlreadyTaken) {
+  struct FirstNameTaken : FileFaults {
+    bool ShouldFail(FileOperation operation, const std::filesystem::path&) override {
+      if (operation != FileOperation::Open || taken) return false;
+      errno = EEXIST;
+      return taken = true;
+    }
+    bool taken = false;
+  } faults;
+  testing::TempFolder folder;
+  const ScopedFileFaults scoped(faults);
+  EXPECT_EQ(ReplaceFile(folder.path() / "list", testing::AsBytes("milk")), Replaced::Yes);
+  EXPECT_EQ(testing::ReadBytes(folder.path() / "list"), "milk");
 }
 
 // A link counts as what it points at.

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "core/common/text.h"
+#include "core/shoplist/list_lines.h"
 #include "support/test_files.h"
 
 namespace tallyfox {
@@ -117,6 +118,7 @@ TEST_F(ListStoreTest, RewritesAFileCouldNotReadBackAreRefused) {
   const std::string word = Utf16Le(u"\uFEFF\n10  milk  2  food  2.00\n0  tea\n");
   WriteBytes(Csv("word"), word);
   EXPECT_FALSE(store_.RewriteDelete(u"word", 2, 0)) << "no third item";
+  EXPECT_FALSE(store_.RewriteUpdate(u"word", 2, 1, 1, 0, 0)) << "no third item to update";
   EXPECT_FALSE(store_.RewriteUpdate(u"word", 1, 1, 1, 0, 0)) << "no catalog to keep";
   EXPECT_FALSE(store_.RewriteUpdate(u"word", 0, 1000, 1, 0, 0)) << "four digits";
   EXPECT_FALSE(store_.RewriteChecks(u"word", {}, 0)) << "a tick field holds a word";
@@ -156,6 +158,14 @@ TEST_F(ListStoreTest, NoLineWrittenPassesSeventyOneCharacters) {
   const std::u16string rest = u" " + name + u" 999 " + catalog + u" ";  // 70 with its LF
   EXPECT_EQ(ReadBytes(Csv("list")),
             Utf16Le(u"\uFEFF\n1" + rest + u"100000000000.00\n1" + rest + price + u"\n"));
+}
+
+// Seventy-one characters two spaces apart are not yet too many.
+TEST_F(ListStoreTest, ALineOfExactlySeventyOneCharactersKeepsTwoSpacesBetweenFields) {
+  const ItemLine line{u"0", std::u16string(30, u'n'), u"1", std::u16string(15, u'c'),
+                      u"999999999999.99"};
+  EXPECT_EQ(FormatItemLine(line),
+            u"0  " + line.name + u"  1  " + line.catalog + u"  " + line.price + u"\n");
 }
 
 // A first line that is not an item's shape is the list's title, whatever it
