@@ -84,7 +84,7 @@ lintian --display-info --fail-on error,warning "$changes"
 echo "package.sh: lintian reports no error and no warning"
 
 if $try_install; then
-  bash tests/package/apt_install_test.sh build/package/tallyfox_*.deb
+  bash scripts/check_package_install.sh build/package/tallyfox_*.deb
 else
   echo "package.sh: not installed; scripts/package.sh --install tries it with apt (changes the system)"
 fi

@@ -26,16 +26,13 @@ using testing::Shown;
 using namespace std::chrono_literals;
 using MainWindowTest = testing::ProgramTest;
 
-QTabBar* TabStrip(CTallyfoxDlg& window) {
-  return WidgetOf(window.Item(kIdcTabControl))->findChild<QTabBar*>();
-}
-
 // Shown, and below the tab strip.
 void ExpectOnlyPageShown(CTallyfoxDlg& window, int selected) {
   EXPECT_EQ(window.TabItem(kIdcTabControl).CurSel(), selected);
+  const QRect strip = WidgetOf(window.Item(kIdcTabControl))->findChild<QTabBar*>()->geometry();
   for (int tab = 0; tab < 5; ++tab) {
     EXPECT_EQ(window.PageAt(tab).IsWindowVisible(), tab == selected) << tab;
-    EXPECT_GT(WidgetOf(window.PageAt(tab))->y(), TabStrip(window)->geometry().bottom()) << tab;
+    EXPECT_GT(WidgetOf(window.PageAt(tab))->y(), strip.bottom()) << tab;
   }
 }
 
@@ -220,8 +217,7 @@ TEST_F(MainWindowTest, OrientationAtStartChoosesThePageSet) {
 TEST_F(MainWindowTest, TheRunningProgramAnswersASecondStartOnItsFolder) {
   const testing::TempFolder runtime;
   std::filesystem::permissions(runtime.path(), std::filesystem::perms::owner_all);
-  const testing::ClearedEnvironment cleared({"XDG_RUNTIME_DIR"});
-  setenv("XDG_RUNTIME_DIR", runtime.path().c_str(), 1);
+  const testing::ScopedEnvironment runtimeThere("XDG_RUNTIME_DIR", runtime.path());
   const WindowHandoverListener listener("/");
   EXPECT_TRUE(
       std::filesystem::exists(runtime.path() / "tallyfox-8a5edab282632443219e051e4ade2d1d"));

@@ -76,25 +76,11 @@ TEST_F(ShoplistPageTest, NamesThatCannotBeListsAreRefusedAndNothingIsCreated) {
   EXPECT_EQ(FolderFiles(), (Names{"b.csv", "tax.ini"}));
 }
 
-// Points the Trash somewhere else for one test, and back.
-class ScopedDataHome {
- public:
-  explicit ScopedDataHome(const std::filesystem::path& folder) {
-    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(folder.string()));
-  }
-  ~ScopedDataHome() {
-    before_.isNull() ? qunsetenv("XDG_DATA_HOME") : qputenv("XDG_DATA_HOME", before_);
-  }
-
- private:
-  QByteArray before_ = qgetenv("XDG_DATA_HOME");
-};
-
 // The lists' folder and the Trash's share a file system, as a home folder does.
 TEST_F(ShoplistPageTest, DeleteAsksFirstThenMovesTheFileToTheTrash) {
   for (const char16_t* name : {u"c", u"B", u"a"}) StoreList(name, u"\uFEFF\n");
   const TempFolder dataHome;
-  const ScopedDataHome trashThere(dataHome.path());
+  const ScopedEnvironment trashThere("XDG_DATA_HOME", dataHome.path());
   RunPage([&](CDialogTab4& page) {
     DeleteChosen(page, u"B", MessageResult::No);
     EXPECT_TRUE(std::filesystem::exists(ListFile(u"B"))) << "after No";
@@ -122,7 +108,7 @@ class ScopedWorkingFolder {
 // A data home that is a file holds no Trash.
 TEST_F(ShoplistPageTest, WithoutATrashDeleteRemovesTheFileOrSaysItCannot) {
   for (const char16_t* name : {u"c", u"a"}) StoreList(name, u"\uFEFF\n");
-  const ScopedDataHome noTrash(ListFile(u"c"));
+  const ScopedEnvironment noTrash("XDG_DATA_HOME", ListFile(u"c"));
   const TempFolder working;
   const ScopedWorkingFolder there(working.path());
   RunPage([&](CDialogTab4& page) {

@@ -398,9 +398,8 @@ TEST_F(ShoppingListTest, NamesWithSpacesAndTheListsOwnCatalogsAreOfferedShownAnd
     ChangeQuantity(list, 1, u"3");
   });
   ExpectStored(
-      u"\uFEFF\n0  milk  2  dairy\u00A0and\u00A0bread  2.00\n0  peas  3  frozen-and-chilled  "
-      u"3.00\n0  "
-      u"olive\u00A0oil  2  cold\u00A0drinks  7.00\n");
+      u"\uFEFF\n0  milk  2  dairy\u00A0and\u00A0bread  2.00\n"
+      u"0  peas  3  frozen-and-chilled  3.00\n0  olive\u00A0oil  2  cold\u00A0drinks  7.00\n");
 }
 
 // The title is no row: ticks are saved and a delete leaves it the title.

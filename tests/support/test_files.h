@@ -49,18 +49,22 @@ class TempFolder {
   std::filesystem::path path_;
 };
 
-// Unsets the named variables for as long as it lives, then puts back what
-// each held (or leaves it unset where it was).
-class ClearedEnvironment {
+// Unsets the named variables, or sets one, for as long as it lives, then puts
+// back what each held (or leaves it unset where it was).
+class ScopedEnvironment {
  public:
-  explicit ClearedEnvironment(std::initializer_list<const char*> names) {
+  ScopedEnvironment(const char* name, const std::filesystem::path& value)
+      : ScopedEnvironment({name}) {
+    setenv(name, value.c_str(), 1);
+  }
+  explicit ScopedEnvironment(std::initializer_list<const char*> names) {
     for (const char* name : names) {
       const char* value = std::getenv(name);
       saved_.emplace_back(name, value ? std::optional<std::string>(value) : std::nullopt);
       unsetenv(name);
     }
   }
-  ~ClearedEnvironment() {
+  ~ScopedEnvironment() {
     for (const auto& [name, value] : saved_) {
       if (value) setenv(name.c_str(), value->c_str(), 1);
       if (!value) unsetenv(name.c_str());

@@ -23,7 +23,7 @@ class DataFolderTest : public ::testing::Test {
  protected:
   void SetUp() override { fs::create_directories(program_); }
 
-  testing::ClearedEnvironment environment_{"HOME", "XDG_DATA_HOME"};
+  testing::ScopedEnvironment environment_{"HOME", "XDG_DATA_HOME"};
   testing::TempFolder root_;
   const fs::path program_ = root_.path() / "bin";
 };

@@ -34,7 +34,7 @@ class RuntimeFolderTest : public ::testing::Test {
     return folder;
   }
 
-  testing::ClearedEnvironment environment_{"XDG_RUNTIME_DIR", "TMPDIR"};
+  testing::ScopedEnvironment environment_{"XDG_RUNTIME_DIR", "TMPDIR"};
   testing::TempFolder root_;
   const fs::path ownUnderTemporary_ = root_.path() / ("tallyfox-" + std::to_string(getuid()));
 };

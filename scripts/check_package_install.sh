@@ -5,7 +5,7 @@
 # ordinary user with a HOME of its own, and removes the package again: the
 # files are where desktops look for them, the program answers from /usr/bin,
 # keeps its data in that HOME, and the data outlive the removal byte for byte.
-#   apt_install_test.sh DEB     (installs system-wide: run where that is fine)
+#   check_package_install.sh DEB     (installs system-wide: run where that is fine)
 set -euo pipefail
 deb=$(realpath "$1")
 work=$(mktemp -d)
@@ -88,4 +88,4 @@ installed=false
 [ ! -e /usr/bin/tallyfox ] || fail "/usr/bin/tallyfox is still there after apt-get remove"
 (cd "$home" && find . -type f -exec sha256sum {} + | sort -k 2) > "$work/after"
 diff "$work/before" "$work/after" || fail "apt-get remove changed the user's data"
-echo "apt_install_test: installed, used by an ordinary user and removed; the user's data kept"
+echo "check_package_install: installed, used by an ordinary user and removed; the user's data kept"
