@@ -8,14 +8,18 @@
 # click for the list's menu) as a user would: every page on a fresh
 # configuration; Tax Setup; Add List and its message; the Shopping List; Item
 # Edit adding an item and changing it; the question before a delete; the
-# list's menu and the Print dialog; the main window, Add List and the
-# Shopping List again after five Ctrl+=; the main window after a restart.
+# list's menu, the Print dialog and its printer properties; the main window,
+# Add List and the Shopping List again after five Ctrl+=; the main window
+# after a restart. Each window, and every other window on show with it, must
+# lie entirely on the screen.
 #
 # Under weston's headless compositor with its kiosk shell, which like a
 # phone's gives each window the whole screen, at 360x720 at scale 2: no seat
-# there takes keys, so the windows are worked through the accessibility bus
-# (scripts/phone_a11y.py), and the client's WAYLAND_DEBUG log tells each
-# window's smallest size and the size of every frame it drew.
+# there takes keys, so the same windows but the print dialogs are worked
+# through the accessibility bus (scripts/phone_a11y.py). The client's
+# WAYLAND_DEBUG log tells each window's smallest size, which must fit the
+# screen, and the size of every frame it drew: the last, once the shell has
+# sized it, must fit; a first frame larger than the screen is noted.
 #
 # Every wait polls up to PHONE_WAIT seconds (30), so a busy machine slows the
 # check down rather than failing it.
@@ -176,8 +180,9 @@ expect_on_screen() {
 }
 
 # A window that goes past the screen's edge through a layout not of the
-# program's own: Qt's print dialog with its options. It is told, and fails the
-# check once it fits, so that it is then checked as the others are.
+# program's own: Qt's print dialog with its options open, and the printer
+# properties it opens. It is told, and fails the check once it fits, so that
+# it is then checked as the others are.
 expect_known_overflow() {
   local label=$1 target=$2 why=$3
   eval "$(xdotool getwindowgeometry --shell "$target")"
@@ -308,6 +313,13 @@ if await_window '^Shopping List'; then
     if await_window '^Print'; then
       print=$window
       expect_on_screen "Print" "$print"
+      keys "$print" alt+r  # Properties
+      if await_window '^Printer Properties'; then
+        expect_known_overflow "Printer Properties" "$window" \
+          "Qt's printer properties, opened from its print dialog"
+        keys "$window" Escape
+        await_gone "$window" "Printer Properties"
+      fi
       print_size=$(xdotool getwindowgeometry "$print")
       keys "$print" alt+o  # Options >>
       grown() { [ "$(xdotool getwindowgeometry "$print")" != "$print_size" ]; }
