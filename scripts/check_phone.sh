@@ -98,7 +98,8 @@ Xvfb -displayfd 3 -nolisten tcp -noreset -screen 0 "${width}x${height}x24" \
   3> "$work/display" 2> "$work/xvfb.log" &
 pids+=($!)
 poll grep -q . "$work/display" || { cat "$work/xvfb.log"; echo "FAIL: Xvfb did not start"; exit 1; }
-export DISPLAY=":$(head -n 1 "$work/display")" XDG_CONFIG_HOME="$work/config" QT_SCALE_FACTOR=2
+DISPLAY=":$(head -n 1 "$work/display")"
+export DISPLAY XDG_CONFIG_HOME="$work/config" QT_SCALE_FACTOR=2
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -p "$work/config" "$work/data"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
@@ -128,7 +129,10 @@ settled() {
   sleep 0.2
   return 1
 }
-gone() { ! xdotool getwindowname "$1" > /dev/null 2>&1 || ! xwininfo -id "$1" 2> /dev/null | grep -q IsViewable; }
+gone() {
+  ! xdotool getwindowname "$1" > /dev/null 2>&1 ||
+    ! xwininfo -id "$1" 2> /dev/null | grep -q IsViewable
+}
 await_gone() { poll gone "$1" || fail "$2 did not close"; }
 
 # Gives window $1 the keyboard, as a tap on it would, then presses keys.
@@ -382,7 +386,11 @@ started=$SECONDS
 weston --backend=headless-backend.so --shell=kiosk-shell.so --width=360 --height=720 --scale=2 \
   --socket=phone --idle-time=0 > "$work/weston.log" 2>&1 &
 pids+=($!)
-poll test -S "$XDG_RUNTIME_DIR/phone" || { cat "$work/weston.log"; echo "FAIL: weston did not start"; exit 1; }
+if ! poll test -S "$XDG_RUNTIME_DIR/phone"; then
+  cat "$work/weston.log"
+  echo "FAIL: weston did not start"
+  exit 1
+fi
 
 # A session bus of the check's own, on which the accessibility bus starts
 # before the program, so that the program finds it.
@@ -422,8 +430,10 @@ tour() {
     step "the message closing" press Tallyfox OK && step "the message closing" count Tallyfox 1 &&
     step "a list's name" fill "Add List" 0 Groceries &&
     step "Add List closing" press "Add List" Create && step "Add List closing" count "Add List" 0 &&
-    step "the Shopping List" press Tallyfox Edit && step "the Shopping List" count "Shopping List" 1 &&
-    step "Item Edit (add)" press "Shopping List" Add && step "Item Edit (add)" count "Item Edit" 1 &&
+    step "the Shopping List" press Tallyfox Edit &&
+    step "the Shopping List" count "Shopping List" 1 &&
+    step "Item Edit (add)" press "Shopping List" Add &&
+    step "Item Edit (add)" count "Item Edit" 1 &&
     step "an item" fill "Item Edit" 0 Milk && step "an item" fill "Item Edit" 1 2 &&
     step "an item" fill "Item Edit" 2 3.49 && step "an item" fill "Item Edit" 3 food &&
     step "Item Edit (add) closing" press "Item Edit" "Save & Exit" &&
@@ -473,7 +483,8 @@ window_sizes() {
         gsub(/^"|"$/, "", title)
         titles[toplevel[object]] = title
       }
-      else if (object in toplevel && method == "set_parent") parent[toplevel[object]] = (args != "nil")
+      else if (object in toplevel && method == "set_parent")
+        parent[toplevel[object]] = (args != "nil")
       else if (object in toplevel && method == "set_min_size") {
         minw[toplevel[object]] = arg[1]; minh[toplevel[object]] = arg[2]
       }

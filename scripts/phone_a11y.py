@@ -26,10 +26,10 @@ import warnings
 import gi
 
 gi.require_version("Atspi", "2.0")
-from gi.repository import Atspi  # noqa: E402
+from gi.repository import Atspi, GLib  # noqa: E402
 
-# Debian 12's bindings mark the action names deprecated, with nothing to take
-# their place yet.
+# Debian 12's bindings mark reading an action's name deprecated, with nothing
+# in its place yet.
 warnings.simplefilter("ignore", DeprecationWarning)
 
 APP_ID = "io.github.tallyfox.Tallyfox"
@@ -39,21 +39,21 @@ WAIT = float(os.environ.get("PHONE_WAIT", "30"))
 def children(node):
     try:
         return [node.get_child_at_index(i) for i in range(node.get_child_count())]
-    except gi.repository.GLib.GError:
+    except GLib.GError:
         return []
 
 
 def role(node):
     try:
         return node.get_role_name()
-    except gi.repository.GLib.GError:
+    except GLib.GError:
         return ""
 
 
 def name(node):
     try:
         return node.get_name() or ""
-    except gi.repository.GLib.GError:
+    except GLib.GError:
         return ""
 
 
@@ -89,7 +89,7 @@ def window(title):
 def showing(node):
     try:
         return node.get_state_set().contains(Atspi.StateType.SHOWING)
-    except gi.repository.GLib.GError:
+    except GLib.GError:
         return False
 
 
@@ -123,7 +123,8 @@ def press(title, button):
                 and node.get_state_set().contains(Atspi.StateType.ENABLED))
     node = waiting_for(f'enabled button "{button}" in "{title}"',
                        lambda: find_in(title, enabled_button))
-    names = [Atspi.Action.get_action_name(node, i) for i in range(Atspi.Action.get_n_actions(node))]
+    names = [Atspi.Action.get_action_name(node, i)
+             for i in range(Atspi.Action.get_n_actions(node))]
     Atspi.Action.do_action(node, names.index("Press"))
 
 
@@ -151,7 +152,7 @@ def select(title, index):
                 try:
                     if Atspi.Table.get_n_rows(node) > index:
                         return node
-                except gi.repository.GLib.GError:
+                except GLib.GError:
                     pass
         return None
     node = waiting_for(f'list in "{title}" with a row {index}', first_list)
