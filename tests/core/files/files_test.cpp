@@ -83,6 +83,7 @@ TEST(FilesTest, AWholeFileIsReadPastItsFirstChunk) {
   EXPECT_EQ(whole->back(), std::byte{'z'}) << "last byte";
 }
 
+// The limit falls one byte into the second 64 KB chunk.
 TEST(FilesTest, AWholeFileIsReadNoFurtherThanTheLimit) {
   testing::TempFolder folder;
   testing::WriteBytes(folder.path() / "big", std::string(70000, 'a'));
