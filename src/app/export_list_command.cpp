@@ -17,22 +17,15 @@
 #include "core/tax/tax_file.h"
 
 namespace tallyfox {
-namespace {
-
-// No tax.ini is no state chosen, not an error.
-class IgnoredReports : public Reporter {
-  void Report(std::u16string_view) override {}
-};
-
-}  // namespace
 
 int ExportListCommand(const CommandLine& line) {
   const std::optional<std::filesystem::path> folder = FindFolderOf(line);
   if (!folder) return 1;
-  TaxSetting setting;
-  IgnoredReports noTaxFile;
-  ReadTaxFile(*folder, setting, noTaxFile);
   StandardErrorReporter reporter;
+  // No tax.ini is no state chosen; one that cannot be read is said, as the
+  // window says it, and the list is printed without a state.
+  TaxSetting setting;
+  ReadTaxFile(*folder, setting, reporter);
   const std::optional<ListContents> contents =
       ListStore(*folder, reporter).ReadItems(line.listName);
   if (!contents) return 1;

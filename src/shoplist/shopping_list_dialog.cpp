@@ -268,6 +268,8 @@ void CDlgShopList::OnUndoDelete() {
   InsertRow(position, last.item);
   ticksInBulk_ = false;
   ticksChanged_ = ticksPending;
+  // The row's tick came back with it; the selection did not.
+  EnableRowButtons(!viewOnly_ && !Table().SelectedRows().empty());
   deleted_.pop_back();
   ShowTotals();
 }

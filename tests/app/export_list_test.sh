@@ -26,7 +26,10 @@ said=$("$1" --export-list nothing --data-dir "$dir" 2>&1 > /dev/null) || status=
 printf 'S...8\x00.\x002\x005\x00' > "$dir/tax.ini"  # a typed 8.25 % on food too: 0.845625
 [ "$("$1" --export-list groceries --data-dir "$dir" | tail -2)" = $'Tax:  0.85\nTotal:  11.10' ] ||
   fail "a typed rate printed other totals"
-rm "$dir/tax.ini"  # no state chosen: no tax line
+rm "$dir/tax.ini" && mkdir "$dir/tax.ini"  # there, but nothing to read
+[ "$("$1" --export-list groceries --data-dir "$dir" 2>&1 > /dev/null)" = "tallyfox: Read tax file failed!" ] ||
+  fail "an unreadable tax file went unsaid"
+rmdir "$dir/tax.ini"  # no state chosen: no tax line
 [ "$("$1" --export-list groceries --data-dir "$dir" | tail -2)" = $'☐ 1 soap (home) 2.25\nTotal:  10.25' ] ||
   fail "without a state printed a tax"
 "$1" --export-list odd --data-dir "$dir" > "$printed"

@@ -249,6 +249,7 @@ TEST_F(ShoppingListTest, ADeleteLeavesNoRowSelectedAndCtrlZPutsTheItemBackTickAn
     PressKeys(list, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(Row(list, 0), (Fields{"milk", "1", "food", "8.00"}));
     EXPECT_TRUE(IsTicked(list, 0));
+    EXPECT_FALSE(IsEnabled(list, kIdcShoppingListDelete)) << "Delete, after the undo";
     ExpectTotals(list, "0.00", "11.75");
     ExpectStored(kList);
   });

@@ -70,8 +70,10 @@ ListItem ToListItem(ItemLine line) {
                   ShownWords(line.catalog), std::move(line.price)};
 }
 
-ItemLine NewItemLine(const ListItem& item) {
-  return {u"0", StoredWords(item.name), item.qty, StoredWords(item.catalog), item.price};
+// The line an item is stored as; its words keep together with no-break spaces.
+ItemLine StoredItemLine(const ListItem& item, bool ticked) {
+  return {ticked ? u"1" : u"0", StoredWords(item.name), item.qty, StoredWords(item.catalog),
+          item.price};
 }
 
 // Every field must come back as the one word it was written as, on a line
@@ -84,7 +86,7 @@ bool FitsOneLine(const ListItem& item) {
          !HasSpace(item.qty) && !HasSpace(item.price) && item.name.size() <= kMaxItemNameLength &&
          item.qty.size() <= kMaxQuantityLength && item.catalog.size() <= kMaxCatalogLength &&
          item.price.size() <= kMaxLinePriceLength &&
-         FormatItemLine(NewItemLine(item)).size() <= kMaxLineLength;
+         FormatItemLine(StoredItemLine(item, false)).size() <= kMaxLineLength;
 }
 
 std::size_t PathCharacters(const std::filesystem::path& path) {
@@ -213,7 +215,8 @@ std::optional<ListContents> ListStore::ReadItems(std::u16string_view name) {
 
 bool ListStore::AppendItem(std::u16string_view name, const ListItem& item) {
   const std::optional<std::filesystem::path> path = ListPath(name);
-  if (!path || !FitsOneLine(item) || !AppendLine(*path, FormatItemLine(NewItemLine(item)))) {
+  if (!path || !FitsOneLine(item) ||
+      !AppendLine(*path, FormatItemLine(StoredItemLine(item, false)))) {
     reporter_.Report(kSaveFailed);
     return false;
   }
@@ -300,8 +303,7 @@ std::optional<double> ListStore::RewriteInsert(std::u16string_view name, int pos
                                                const ListItem& item, double subtotal) {
   return Rewrite(name, subtotal, [&](std::vector<ItemLine>& lines, double& adjusted) {
     if (position < 0 || static_cast<std::size_t>(position) > lines.size()) return false;
-    lines.insert(lines.begin() + position, ItemLine{item.checked ? u"1" : u"0", item.name, item.qty,
-                                                    item.catalog, item.price});
+    lines.insert(lines.begin() + position, StoredItemLine(item, item.checked));
     adjusted += ReadNumber(item.price);
     return true;
   });

@@ -213,10 +213,10 @@ TEST_F(ListStoreTest, AnUpdateMovesTheSubtotalByThePriceChange) {
 // Undoing the delete of the last item puts it back after the others.
 TEST_F(ListStoreTest, AnInsertAfterTheLastItemAddsItsPriceAndOnePastThatIsRefused) {
   WriteBytes(Csv("list"), Utf16Le(kTwoItems));
-  const ListItem jam{true, u"jam", u"1", u"food", u"3.00"};
+  const ListItem jam{true, u"apricot jam", u"1", u"food", u"3.00"};
   EXPECT_EQ(store_.RewriteInsert(u"list", 3, jam, 8.75), std::nullopt) << "one past the end";
   EXPECT_EQ(store_.RewriteInsert(u"list", 2, jam, 8.75), 11.75) << "subtotal";
-  EXPECT_EQ(ReadBytes(Csv("list")), Utf16Le(kTwoItems + u"1  jam  1  food  3.00\n"));
+  EXPECT_EQ(ReadBytes(Csv("list")), Utf16Le(kTwoItems + u"1  apricot\u00A0jam  1  food  3.00\n"));
 }
 
 }  // namespace
