@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "app/zoom_setting.h"
+#include "core/files/data_folder.h"
 #include "core/tax/tax_file.h"
 #include "platform/dialog_units.h"
 #include "platform/display.h"
@@ -81,7 +82,7 @@ bool CTallyfoxDlg::OnInitDialog() {
   values_.appFolder = dataFolder_;
   MessageBoxReporter reporter(this);
   ReadTaxFile(values_.appFolder, values_.taxSetting, reporter);
-  values_.exchangeRateFile = values_.appFolder / "exrate.dat";
+  values_.exchangeRateFile = values_.appFolder / kRateFileName;
   const int orientation = DisplayOrientation();
   TabControl& tabs = TabItem(kIdcTabControl);
   for (std::size_t i = 0; i < kTabCaptions.size(); ++i) {

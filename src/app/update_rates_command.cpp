@@ -6,9 +6,11 @@
 #include <QCoreApplication>
 #include <cstdio>
 #include <optional>
+#include <string>
 
 #include "app/command_folder.h"
 #include "app/default_rates.h"
+#include "core/common/output.h"
 #include "core/common/text.h"
 #include "core/converter/rate_update.h"
 #include "core/files/data_folder.h"
@@ -29,9 +31,13 @@ int UpdateRatesCommand(const CommandLine& line, int argc, char** argv) {
   }
   NoProgress quiet;
   const std::optional<RatesUpdated> updated =
-      UpdateRates(line.ratesSource, opened->folder() / "exrate.dat", quiet, reporter);
+      UpdateRates(line.ratesSource, opened->folder() / kRateFileName, quiet, reporter);
   if (!updated) return 1;
-  std::printf("%s\n", ToUtf8(RatesUpdatedText(updated->date, updated->changedPairs)).c_str());
+  const std::string said = ToUtf8(RatesUpdatedText(updated->date, updated->changedPairs)) + "\n";
+  if (const std::optional<std::string> failure = WriteAndFlush(stdout, said)) {
+    reporter.Report(u"Failed to write: " + FromUtf8(*failure));
+    return 1;
+  }
   return 0;
 }
 

@@ -153,6 +153,7 @@ void CDialogTab5::OnSetRate() {
   }
   Item(kIdcSetRate).Enable(false);
   UpdateConversion();
+  ShowRatesDate();
 }
 
 void CDialogTab5::OnUpdateRates() {
@@ -166,6 +167,7 @@ void CDialogTab5::OnUpdateRates() {
   reports.ShowAll(this);
   if (!updated) return;
   UpdateConversion();
+  ShowRatesDate();
   MessageBox(this, RatesUpdatedText(updated->date, updated->changedPairs));
 }
 
@@ -213,7 +215,6 @@ void CDialogTab5::ConvertCurrencyPair() {
   if (sameCurrency) Item(kIdcSetRate).Enable(false);
   Item(kIdcExchangeRateField).Enable(!sameCurrency);
   resultText_ = ConvertCurrency(valueText_, rate);
-  ShowRatesDate();
 }
 
 void CDialogTab5::ShowRatesDate() {

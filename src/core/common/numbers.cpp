@@ -15,8 +15,6 @@ namespace tallyfox {
 
 namespace {
 
-bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
-
 std::size_t SkipSpace(std::u16string_view text, std::size_t i) {
   while (i < text.size() && IsSpace(text[i])) ++i;
   return i;

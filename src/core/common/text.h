@@ -22,6 +22,7 @@ constexpr bool HasSpace(std::u16string_view text) {
 }
 
 // C0 and C1 control characters and DEL, NUL included.
+constexpr bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 constexpr bool IsControlCharacter(char16_t c) { return c < 0x20 || (c >= 0x7F && c < 0xA0); }
 
 constexpr char16_t kReplacementCharacter = u'\uFFFD';

@@ -15,8 +15,6 @@ constexpr std::u16string_view kFieldGap = u"  ";
 constexpr std::size_t kMaxHeaderChars = 15;
 constexpr std::size_t kDateChars = 10;
 
-bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
-
 }  // namespace
 
 std::optional<RateLine> ParseRateLine(std::u16string_view line) {

@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "core/common/numbers.h"
+#include "core/common/text.h"
 #include "core/converter/exchange_rates.h"
 #include "core/converter/rate_file.h"
 
@@ -45,7 +46,7 @@ std::optional<double> PositiveNumber(std::u16string_view text) {
   for (const char16_t c : text) {
     if (c == u'.' && !point) {
       point = true;
-    } else if (c < u'0' || c > u'9') {
+    } else if (!IsDigit(c)) {
       return std::nullopt;
     }
   }

@@ -15,8 +15,6 @@
 namespace tallyfox {
 namespace {
 
-constexpr char kRateFileName[] = "exrate.dat";
-constexpr char kTaxFileName[] = "tax.ini";
 // Earlier versions wrote the tax record here first; 12 bytes, 14 with a
 // five-character rate.
 constexpr char kOldTaxScratchName[] = "tax.ini.new";

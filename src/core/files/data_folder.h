@@ -16,6 +16,10 @@
 
 namespace tallyfox {
 
+// The files a data folder holds besides the lists.
+inline constexpr char kRateFileName[] = "exrate.dat";
+inline constexpr char kTaxFileName[] = "tax.ini";
+
 // A data folder found, or why none could be.
 struct FoundFolder {
   std::filesystem::path folder;  // empty when there is none

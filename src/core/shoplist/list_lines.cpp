@@ -34,8 +34,7 @@ ItemLine JoinNameWords(const std::vector<std::u16string_view>& words) {
 }
 
 bool IsWholeNumber(std::u16string_view word) {
-  return !word.empty() &&
-         std::ranges::all_of(word, [](char16_t c) { return c >= u'0' && c <= u'9'; });
+  return !word.empty() && std::ranges::all_of(word, IsDigit);
 }
 
 std::u16string Replaced(std::u16string_view text, char16_t from, char16_t to) {

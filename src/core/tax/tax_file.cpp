@@ -10,14 +10,13 @@
 #include <utility>
 
 #include "core/common/text.h"
+#include "core/files/data_folder.h"
 #include "core/files/files.h"
 #include "core/tax/tax_rates.h"
 
 namespace tallyfox {
 
 namespace {
-
-constexpr char16_t kTaxFileName[] = u"tax.ini";
 
 // Each field character sits in the low byte of a UTF-16LE code unit.
 constexpr std::size_t kStateOffset = 0;
