@@ -48,6 +48,7 @@ int PriceWidth(CTallyfoxDlg& window) {
 TEST_F(MainWindowTest, StartsOnTheSalePageAndEachTabShowsExactlyItsPage) {
   RunProgram([](CTallyfoxDlg& window) {
     ExpectOnlyPageShown(window, 0);
+    EXPECT_FALSE(WidgetOf(window)->windowIcon().isNull()) << "the program's icon";
     window.SalePage().SetItemText(kIdcStateButton, u"XX");
     for (const int tab : {1, 2, 3, 4, 0}) {
       testing::SelectTab(window, kIdcTabControl, tab);

@@ -114,9 +114,11 @@ TEST(DialogTest, ListViewColumnsComeWithHeadingsAndWidthsAndClearingThemEmptiesT
     const ListColumn columns[] = {{u"a", 10}, {u"b", 20}, {u"c", 30, ColumnAlign::Right}};
     table.SetColumns(columns);
     table.InsertItem(0, u"x");
+    table.SetItemText(0, 1, std::u16string(40000, u'y'));  // past a cell's short length
     table.SetItemText(0, 2, u"z");
     EXPECT_EQ(table.ColumnHeading(1), u"b");
     EXPECT_EQ(table.ItemText(0, 0), u"x") << "first column";
+    EXPECT_EQ(table.ItemText(0, 1).size(), 40000u) << "a long second column";
     EXPECT_EQ(table.ItemText(0, 2), u"z") << "third column";
     EXPECT_EQ(table.ColumnWidth(2), 30);
     table.ClearColumns();

@@ -160,12 +160,12 @@ TEST_F(ListStoreTest, NoLineWrittenPassesSeventyOneCharacters) {
             Utf16Le(u"\uFEFF\n1" + rest + u"100000000000.00\n1" + rest + price + u"\n"));
 }
 
-// Seventy-one characters two spaces apart are not yet too many.
-TEST_F(ListStoreTest, ALineOfExactlySeventyOneCharactersKeepsTwoSpacesBetweenFields) {
+TEST_F(ListStoreTest, FieldsStayTwoSpacesApartUpToSeventyOneCharacters) {
   const ItemLine line{u"0", std::u16string(30, u'n'), u"1", std::u16string(15, u'c'),
                       u"999999999999.99"};
   EXPECT_EQ(FormatItemLine(line),
             u"0  " + line.name + u"  1  " + line.catalog + u"  " + line.price + u"\n");
+  EXPECT_EQ(FormatItemLine(ItemLine{}), u"\n") << "a line of no field is its LF alone";
 }
 
 // A first line that is not an item's shape is the list's title, whatever it
