@@ -123,7 +123,6 @@ void CheckDelete(Fixture& f, FuzzedDataProvider& input) {
         "a delete takes the item's price off the subtotal");
 }
 
-// A line already past a reader's 71 characters may not grow longer still.
 bool GrowsALongLine(ItemLine line, int qty, double price) {
   const std::size_t before = FormatItemLine(line).size();
   line.qty = FormatInteger(qty);

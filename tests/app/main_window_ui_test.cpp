@@ -169,7 +169,6 @@ TEST_F(MainWindowTest, ATaxFileThatIsThereButCannotBeReadIsReported) {
   });
 }
 
-// The home page's address opens in the browser.
 TEST_F(MainWindowTest, AboutPageLinksTheHomePage) {
   RunProgram([](CTallyfoxDlg& window) {
     auto* label = qobject_cast<QLabel*>(WidgetOf(window.PageAt(4).Item(kIdcInfoLine4)));

@@ -174,7 +174,6 @@ std::string Mode(const Dialog& dialog) {
 TEST_F(TaxSetupTest, TheRadioButtonsSwitchModeAnEmptyRateIsRefusedEscapeSavesNothing) {
   EXPECT_FALSE(Run([&](Dialog& dialog) {
     EXPECT_EQ(testing::Shown(dialog, kIdcStateList) + testing::Shown(dialog, kIdcRateField), "AK");
-    EXPECT_EQ(dialog.DropDownItem(kIdcStateList).Count(), 51) << "the 50 states and DC";
     EXPECT_EQ(Mode(dialog), "rate field");
     Click(dialog, kIdcChooseState);
     Click(dialog, kIdcCustomizeRate);

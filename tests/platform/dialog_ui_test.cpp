@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QFontMetrics>
 #include <QLineEdit>
 
@@ -121,6 +122,8 @@ TEST(DialogTest, ListViewColumnsComeWithHeadingsAndWidthsAndClearingThemEmptiesT
     EXPECT_EQ(table.ItemText(0, 1).size(), 40000u) << "a long second column";
     EXPECT_EQ(table.ItemText(0, 2), u"z") << "third column";
     EXPECT_EQ(table.ColumnWidth(2), 30);
+    QAbstractItemModel* model = static_cast<QAbstractItemView*>(WidgetOf(table))->model();
+    EXPECT_FALSE(model->setData(model->index(0, 1), u"typed"_qs)) << "a cell takes no typing";
     table.ClearColumns();
     EXPECT_EQ(table.ColumnCount(), 0);
     EXPECT_EQ(table.ItemCount(), 0);

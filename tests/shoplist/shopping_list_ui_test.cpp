@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -13,7 +12,6 @@
 #include <QProcess>
 #include <QTest>
 #include <QTimer>
-#include <csignal>
 #include <string>
 #include <vector>
 
@@ -144,9 +142,8 @@ TEST_F(ShoppingListTest, ShiftF10OpensTheTablesMenuAsARightClickDoes) {
     bool opened = false;
     QTimer closer;
     QObject::connect(&closer, &QTimer::timeout, [&] {
-      QWidget* menu = QApplication::activePopupWidget();
-      opened = opened || qobject_cast<QMenu*>(menu) != nullptr;
-      if (menu != nullptr) menu->close();
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      if (menu != nullptr) opened = menu->close();
     });
     closer.start(0);
     PressKeys(list, Qt::Key_F10, Qt::ShiftModifier);
@@ -154,7 +151,6 @@ TEST_F(ShoppingListTest, ShiftF10OpensTheTablesMenuAsARightClickDoes) {
   });
 }
 
-// A click on a text leaves the focus where the user had it.
 TEST_F(ShoppingListTest, AClickOnATextLeavesTheFocusInTheTable) {
   OpenStored(kList, [&](Dialog& list) {
     QWidget* table = WidgetOf(list.Item(kIdcShoppingListTable));
@@ -172,24 +168,6 @@ TEST_F(ShoppingListTest, FoodIsTaxedAtTheFoodRateAndTheTaxTipSaysHow) {
               "Tax 0.16 = 8.00 × 0 % (CA food rate) + 2.25 × 7.25 % (CA)");
   });
 }
-
-// A disk with room for `bytes` more: a write past them fails as on a full disk.
-class ScopedDiskRoom {
- public:
-  explicit ScopedDiskRoom(rlim_t bytes) : handlerBefore_(signal(SIGXFSZ, SIG_IGN)) {
-    getrlimit(RLIMIT_FSIZE, &before_);
-    const rlimit room{bytes, before_.rlim_max};
-    setrlimit(RLIMIT_FSIZE, &room);
-  }
-  ~ScopedDiskRoom() {
-    setrlimit(RLIMIT_FSIZE, &before_);
-    signal(SIGXFSZ, handlerBefore_);
-  }
-
- private:
-  sighandler_t handlerBefore_;
-  rlimit before_{};
-};
 
 TEST_F(ShoppingListTest, PrintingPutsTheListOnThePageOrSaysItFailedAndLeavesNoFile) {
   const std::filesystem::path pdf = folder_.path() / "printed.pdf";

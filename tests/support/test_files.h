@@ -7,6 +7,9 @@
 // helpers that do not go through the code under test, injected faults, and a
 // reporter that keeps what the user would have been shown.
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <cstddef>
 #include <cstdlib>
 #include <filesystem>
@@ -47,6 +50,25 @@ class TempFolder {
 
  private:
   std::filesystem::path path_;
+};
+
+// A disk with room for `bytes` more: a write past them fails with EFBIG, as
+// on a full disk, instead of SIGXFSZ ending the process.
+class ScopedDiskRoom {
+ public:
+  explicit ScopedDiskRoom(rlim_t bytes) : handlerBefore_(signal(SIGXFSZ, SIG_IGN)) {
+    getrlimit(RLIMIT_FSIZE, &before_);
+    const rlimit room{bytes, before_.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &room);
+  }
+  ~ScopedDiskRoom() {
+    setrlimit(RLIMIT_FSIZE, &before_);
+    signal(SIGXFSZ, handlerBefore_);
+  }
+
+ private:
+  sighandler_t handlerBefore_;
+  rlimit before_{};
 };
 
 // Unsets the named variables, or sets one, for as long as it lives, then puts

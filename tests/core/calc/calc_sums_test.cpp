@@ -19,7 +19,6 @@ TEST(CalcSumsTest, SaleSumsAddTheRoundedRowResults) {
   EXPECT_EQ(sums.total, u"16.44");
 }
 
-// Each amount fits a double, the two sums together do not.
 TEST(CalcSumsTest, ATotalPastADoublesRangeGivesNoSums) {
   const SaleRow rows[] = {{u"1.7e308", u"", u"1"}};
   EXPECT_FALSE(SumSale(rows, 0.0725).has_value());

@@ -4,8 +4,6 @@
 #include "core/files/files.h"
 
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 
 #include <algorithm>
 #include <random>
@@ -59,17 +57,8 @@ TEST(FilesTest, AFailedReadIsNoEndOfFile) {
 TEST(FilesTest, AWriteCutShortByAFullDiskFails) {
   testing::TempFolder folder;
   std::optional<File> out = File::Open(folder.path() / "out", OpenMode::CreateNew);
-  rlimit saved, full;
-  getrlimit(RLIMIT_FSIZE, &saved);
-  full = saved;
-  full.rlim_cur = 100;
-  // Past the limit a write fails with EFBIG, once SIGXFSZ no longer ends the process.
-  const sighandler_t oldHandler = signal(SIGXFSZ, SIG_IGN);
-  setrlimit(RLIMIT_FSIZE, &full);
-  const bool written = out->Write(testing::AsBytes(std::string(300, 'x')));
-  setrlimit(RLIMIT_FSIZE, &saved);
-  signal(SIGXFSZ, oldHandler);
-  EXPECT_FALSE(written);
+  const testing::ScopedDiskRoom full(100);
+  EXPECT_FALSE(out->Write(testing::AsBytes(std::string(300, 'x'))));
 }
 
 TEST(FilesTest, AWholeFileIsReadPastItsFirstChunk) {
@@ -90,7 +79,6 @@ TEST(FilesTest, AWholeFileIsReadNoFurtherThanTheLimit) {
   EXPECT_EQ(ReadWholeFile(folder.path() / "big", 65537)->size(), 65537u) << "bytes read";
 }
 
-// Another file may hold the scratch name drawn; the next name is tried.
 TEST(FilesTest, AReplacePassesOverAScratchNameAlreadyTaken) {
   struct FirstNameTaken : FileFaults {
     bool ShouldFail(FileOperation operation, const std::filesystem::path&) override {
